@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace converter {
@@ -13,6 +14,7 @@ enum class LeftOutReason {
   TabClassWithoutKind,
   Menu,
   CutAt2048,         // the block lost its closing line at 2048 characters
+  NoClosingLine,     // a known class whose block never reached a closing line it could use
 };
 
 struct LeftOutControl {

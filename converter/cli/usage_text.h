@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+namespace converter::cli {
+
+std::string UsageText();
+std::string VersionText();
+
+}  // namespace converter::cli

@@ -1,0 +1,88 @@
+#include "converter/core/text_fields.h"
+
+#include <cmath>
+#include <limits>
+
+#include <gtest/gtest.h>
+
+namespace converter {
+namespace {
+
+TEST(Trim, StripsNulAndSpacesAtBothEndsOnly) {
+  EXPECT_EQ(Trim(std::string_view(" \0a b\0 ", 7)), "a b");
+  EXPECT_EQ(Trim("   "), "");
+  EXPECT_EQ(Trim("\tx\t"), "\tx\t");
+  EXPECT_EQ(Trim("\r\nx\r", "\r\n"), "x");
+}
+
+TEST(Fields, SplitKeepsEmptyFieldsAndCountsFromTheEnd) {
+  const auto fields = SplitAt("   Begin VB.Label Label1 ", " ");
+  ASSERT_EQ(fields.size(), 7u);
+  EXPECT_EQ(FieldFromEnd(fields, 1), "");
+  EXPECT_EQ(FieldFromEnd(fields, 2), "Label1");
+  EXPECT_EQ(FieldFromEnd(fields, 3), "VB.Label");
+  EXPECT_EQ(FieldFromEnd(fields, 8), "");
+  EXPECT_EQ(FieldFromEnd(SplitAt("a", " "), 3), "");
+  EXPECT_EQ(SplitAt("a=\"b\"", "=\"").size(), 4u);
+}
+
+TEST(Val, ReadsLeadingNumberLikeTheFormsRuntime) {
+  EXPECT_EQ(Val("240"), 240.0);
+  EXPECT_EQ(Val("   -12.5abc"), -12.5);
+  EXPECT_EQ(Val("+7"), 7.0);
+  EXPECT_EQ(Val(".5"), 0.5);
+  EXPECT_EQ(Val("3.  "), 3.0);
+  EXPECT_EQ(Val("1E5"), 1.0);
+  EXPECT_EQ(Val("12 34"), 12.0);
+}
+
+TEST(Val, TextWithoutDigitsIsZero) {
+  EXPECT_EQ(Val(""), 0.0);
+  EXPECT_EQ(Val("abc"), 0.0);
+  EXPECT_EQ(Val("-"), 0.0);
+  EXPECT_EQ(Val("."), 0.0);
+  EXPECT_EQ(Val("\t5"), 0.0);  // only blanks are skipped
+}
+
+TEST(Val, HugeNumbersBecomeInfiniteNotUndefined) {
+  EXPECT_TRUE(std::isinf(Val(std::string(400, '9'))));
+  EXPECT_TRUE(std::isinf(Val("-" + std::string(400, '9'))));
+}
+
+TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
+  EXPECT_EQ(RoundHalfEven(0.5), 0);
+  EXPECT_EQ(RoundHalfEven(1.5), 2);
+  EXPECT_EQ(RoundHalfEven(2.5), 2);
+  EXPECT_EQ(RoundHalfEven(-2.5), -2);
+  EXPECT_EQ(RoundHalfEven(2.5000001), 3);
+  EXPECT_EQ(RoundHalfEven(-0.4), 0);
+}
+
+TEST(RoundHalfEven, SaturatesOutOfRangeAndNan) {
+  EXPECT_EQ(RoundHalfEven(1e300), std::numeric_limits<std::int64_t>::max());
+  EXPECT_EQ(RoundHalfEven(-std::numeric_limits<double>::infinity()), std::numeric_limits<std::int64_t>::min());
+  EXPECT_EQ(RoundHalfEven(std::nan("")), 0);
+}
+
+TEST(FormatMask, RightAlignsWithSignTakingAPosition) {
+  EXPECT_EQ(FormatMask(0, 5), "    0");
+  EXPECT_EQ(FormatMask(-12, 5), "  -12");
+  EXPECT_EQ(FormatMask(360, 4), " 360");
+  EXPECT_EQ(FormatMask(12345, 5), "12345");
+}
+
+TEST(FormatMask, WiderNumbersAreWrittenWhole) {
+  EXPECT_EQ(FormatMask(123456, 5), "123456");
+  EXPECT_EQ(FormatMask(-12345, 4), "-12345");
+}
+
+TEST(UnitFactors, GiveTheDocumentedDialogUnits) {
+  EXPECT_EQ(RoundHalfEven(240 * kHorizontalUnitsPerTwip), 11);
+  EXPECT_EQ(RoundHalfEven(1215 * kHorizontalUnitsPerTwip), 54);
+  EXPECT_EQ(RoundHalfEven(4680 * kHorizontalUnitsPerTwip), 208);
+  EXPECT_EQ(RoundHalfEven(2400 * kVerticalUnitsPerTwip), 98);
+  EXPECT_EQ(RoundHalfEven(3195 * kVerticalUnitsPerTwip), 131);
+}
+
+}  // namespace
+}  // namespace converter

@@ -1,0 +1,101 @@
+#include "converter/core/text_fields.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace converter {
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::size_t SkipDigits(std::string_view text, std::size_t pos) {
+  while (pos < text.size() && IsDigit(text[pos])) ++pos;
+  return pos;
+}
+
+}  // namespace
+
+std::string_view Trim(std::string_view text, std::string_view set) {
+  const std::size_t first = text.find_first_not_of(set);
+  if (first == std::string_view::npos) return {};
+  const std::size_t last = text.find_last_not_of(set);
+  return text.substr(first, last - first + 1);
+}
+
+std::string FitField(std::string_view text, std::size_t width) {
+  return std::string(text.substr(0, width));
+}
+
+std::string PadField(std::string_view text, std::size_t width) {
+  std::string field = FitField(text, width);
+  field.resize(width, ' ');
+  return field;
+}
+
+std::vector<std::string_view> SplitAt(std::string_view text, std::string_view separators) {
+  std::vector<std::string_view> fields;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t end = text.find_first_of(separators, start);
+    if (end == std::string_view::npos) {
+      fields.push_back(text.substr(start));
+      return fields;
+    }
+    fields.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+}
+
+std::string_view FieldFromEnd(const std::vector<std::string_view>& fields, std::size_t n) {
+  if (n == 0 || n > fields.size()) return {};
+  return fields[fields.size() - n];
+}
+
+std::string_view AfterLeadingBlanks(std::string_view line) {
+  const std::size_t first = line.find_first_not_of(' ');
+  return first == std::string_view::npos ? std::string_view{} : line.substr(first);
+}
+
+double Val(std::string_view text) {
+  std::size_t pos = 0;
+  while (pos < text.size() && text[pos] == ' ') ++pos;
+  bool negative = false;
+  if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) {
+    negative = text[pos] == '-';
+    ++pos;
+  }
+  const std::size_t wholeStart = pos;
+  pos = SkipDigits(text, pos);
+  std::string digits(text.substr(wholeStart, pos - wholeStart));
+  if (pos < text.size() && text[pos] == '.') {
+    const std::size_t fractionEnd = SkipDigits(text, pos + 1);
+    if (fractionEnd > pos + 1) digits.append(text.substr(pos, fractionEnd - pos));
+  }
+  if (digits.empty()) return 0.0;
+  if (digits.front() == '.') digits.insert(digits.begin(), '0');
+
+  double value = 0.0;
+  const auto parsed = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  if (parsed.ec == std::errc::result_out_of_range) value = std::numeric_limits<double>::infinity();
+  return negative ? -value : value;
+}
+
+std::int64_t RoundHalfEven(double value) {
+  if (std::isnan(value)) return 0;
+  // nearbyint rounds halves to even under the default rounding mode.
+  const double rounded = std::nearbyint(value);
+  constexpr double kLimit = 9223372036854775808.0;  // 2^63
+  if (rounded >= kLimit) return std::numeric_limits<std::int64_t>::max();
+  if (rounded < -kLimit) return std::numeric_limits<std::int64_t>::min();
+  return static_cast<std::int64_t>(rounded);
+}
+
+std::string FormatMask(std::int64_t value, std::size_t positions) {
+  std::string digits = std::to_string(value);
+  if (digits.size() < positions) digits.insert(0, positions - digits.size(), ' ');
+  return digits;
+}
+
+}  // namespace converter
