@@ -1,0 +1,132 @@
+#include <string>
+
+#include "host/description/form_text.h"
+#include "host/runtime/error.h"
+#include "host/runtime/text.h"
+
+namespace host {
+namespace {
+
+std::string_view TrimBlanks(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t\r\n");
+  if (first == std::string_view::npos) return {};
+  const std::size_t last = text.find_last_not_of(" \t\r\n");
+  return text.substr(first, last - first + 1);
+}
+
+// The value without a trailing comment; a quoted value ends at its closing quote.
+std::string ValueWithoutComment(std::string_view value) {
+  if (!value.empty() && value.front() == '"') {
+    std::size_t at = 1;
+    while (at < value.size()) {
+      if (value[at] == '"' && (at + 1 >= value.size() || value[at + 1] != '"')) break;
+      at += value[at] == '"' ? 2 : 1;
+    }
+    return std::string(value.substr(0, at + 1));
+  }
+  return std::string(TrimBlanks(value.substr(0, value.find('\''))));
+}
+
+bool StartsWithWord(std::string_view line, std::string_view word) {
+  return line.size() >= word.size() && EqualsIgnoreCase(line.substr(0, word.size()), word) &&
+         (line.size() == word.size() || line[word.size()] == ' ');
+}
+
+class Reader {
+ public:
+  Reader(std::string_view text, std::string_view sourceName) : text_(text), source_(sourceName) {}
+
+  ObjectDescription ReadForm() {
+    while (NextLine()) {
+      if (StartsWithWord(line_, "Begin")) return ReadObject();
+    }
+    Fail("no Begin block");
+  }
+
+ private:
+  bool NextLine() {
+    while (position_ < text_.size()) {
+      const std::size_t end = std::min(text_.find('\n', position_), text_.size());
+      line_ = TrimBlanks(text_.substr(position_, end - position_));
+      position_ = end + 1;
+      ++lineNumber_;
+      if (!line_.empty()) return true;
+    }
+    return false;
+  }
+
+  [[noreturn]] void Fail(const std::string& what) const {
+    throw RuntimeError(error_number::InvalidPropertyValue,
+                       std::string(source_) + ", line " + std::to_string(lineNumber_) + ": " + what);
+  }
+
+  // line_ is "Begin <class> <name>".
+  ObjectDescription ReadObject() {
+    ObjectDescription object;
+    const std::string_view header = TrimBlanks(line_.substr(5));
+    const std::size_t space = header.find(' ');
+    if (space == std::string_view::npos) Fail("Begin without a name");
+    object.className = header.substr(0, space);
+    object.name = TrimBlanks(header.substr(space + 1));
+    while (NextLine()) {
+      if (EqualsIgnoreCase(line_, "End")) return object;
+      if (StartsWithWord(line_, "Begin")) {
+        object.children.push_back(ReadObject());
+      } else if (StartsWithWord(line_, "BeginProperty")) {
+        object.properties.groups.push_back(ReadGroup());
+      } else {
+        object.properties.settings.push_back(ReadSetting());
+      }
+    }
+    Fail("Begin " + object.name + " has no End");
+  }
+
+  PropertyGroup ReadGroup() {
+    PropertyGroup group;
+    const std::string_view rest = TrimBlanks(line_.substr(13));
+    group.name = rest.substr(0, rest.find(' '));
+    while (NextLine()) {
+      if (EqualsIgnoreCase(line_, "EndProperty")) return group;
+      if (StartsWithWord(line_, "BeginProperty")) {
+        group.block.groups.push_back(ReadGroup());
+      } else {
+        group.block.settings.push_back(ReadSetting());
+      }
+    }
+    Fail("BeginProperty " + group.name + " has no EndProperty");
+  }
+
+  PropertySetting ReadSetting() {
+    const std::size_t equals = line_.find('=');
+    if (equals == std::string_view::npos) Fail("expected Key = Value, found '" + std::string(line_) + "'");
+    return {std::string(TrimBlanks(line_.substr(0, equals))), ValueWithoutComment(TrimBlanks(line_.substr(equals + 1)))};
+  }
+
+  std::string_view text_;
+  std::string_view source_;
+  std::size_t position_ = 0;
+  int lineNumber_ = 0;
+  std::string_view line_;
+};
+
+}  // namespace
+
+const PropertySetting* PropertyBlock::Find(std::string_view key) const {
+  for (const PropertySetting& setting : settings) {
+    if (EqualsIgnoreCase(setting.key, key)) return &setting;
+  }
+  return nullptr;
+}
+
+const PropertyGroup* PropertyBlock::FindGroup(std::string_view name) const {
+  for (const PropertyGroup& group : groups) {
+    if (EqualsIgnoreCase(group.name, name)) return &group;
+  }
+  return nullptr;
+}
+
+ObjectDescription ParseFormText(std::string_view text, std::string_view sourceName) {
+  return Reader(text, sourceName).ReadForm();
+}
+
+}  // namespace host

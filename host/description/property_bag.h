@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <type_traits>
+
+#include "host/description/form_text.h"
+#include "host/runtime/font.h"
+#include "host/runtime/types.h"
+
+namespace host {
+
+// Stored settings of one object, read with defaults and written back without
+// the values that equal their defaults. Keys compare without regard to case.
+// The value types: Integer, Long, Single, double, Boolean, OleColor,
+// std::string, Date and Font (a BeginProperty group).
+class PropertyBag {
+ public:
+  PropertyBag() = default;
+  // `context` names the owner ("Form1.DayGrid1") in error descriptions.
+  PropertyBag(PropertyBlock block, std::string context) : block_(std::move(block)), context_(std::move(context)) {}
+
+  // A missing key gives the default; a value that cannot be read as T raises
+  // error 380 naming the owner, the key and the value.
+  template <typename T>
+  T ReadProperty(std::string_view key, std::type_identity_t<T> defaultValue) const;
+
+  // A value equal to its default is not stored (and a stored one is dropped).
+  template <typename T>
+  void WriteProperty(std::string_view key, const std::type_identity_t<T>& value,
+                     const std::type_identity_t<T>& defaultValue);
+
+  bool Contains(std::string_view key) const;
+  const PropertyBlock& Block() const { return block_; }
+  const std::string& Context() const { return context_; }
+
+ private:
+  void Remove(std::string_view key);
+
+  PropertyBlock block_;
+  std::string context_;
+};
+
+}  // namespace host

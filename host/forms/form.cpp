@@ -1,0 +1,267 @@
+#include "host/forms/form.h"
+
+#include <algorithm>
+
+#include "host/description/form_resource.h"
+#include "host/description/property_bag.h"
+#include "host/forms/forms_collection.h"
+#include "host/runtime/color.h"
+#include "host/runtime/error.h"
+#include "host/runtime/text.h"
+#include "host/runtime/untrapped_error.h"
+#include "host/services/screen.h"
+
+namespace host {
+namespace {
+
+struct FrameStyle {
+  DWORD style;
+  DWORD extendedStyle;
+};
+
+FrameStyle FrameStyleFrom(const PropertyBag& bag) {
+  const Integer borderStyle = bag.ReadProperty<Integer>("BorderStyle", 2);
+  const bool resizable = borderStyle == 2 || borderStyle == 5;
+  const bool buttonsByDefault = borderStyle == 1 || borderStyle == 2;
+  FrameStyle frame{WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
+  if (borderStyle == 0) {
+    frame.style |= WS_POPUP;
+    return frame;
+  }
+  frame.style |= WS_CAPTION | (resizable ? WS_THICKFRAME : WS_BORDER);
+  if (borderStyle == 3) frame.extendedStyle |= WS_EX_DLGMODALFRAME;
+  if (borderStyle >= 4) frame.extendedStyle |= WS_EX_TOOLWINDOW;
+  if (static_cast<bool>(bag.ReadProperty<Boolean>("ControlBox", True))) frame.style |= WS_SYSMENU;
+  if (static_cast<bool>(bag.ReadProperty<Boolean>("MinButton", buttonsByDefault))) frame.style |= WS_MINIMIZEBOX;
+  if (static_cast<bool>(bag.ReadProperty<Boolean>("MaxButton", buttonsByDefault))) frame.style |= WS_MAXIMIZEBOX;
+  return frame;
+}
+
+void RegisterFormClass() {
+  static const bool registered = [] {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_DBLCLKS;
+    windowClass.lpfnWndProc = Form::WindowProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+    windowClass.lpszClassName = Form::WindowClassName();
+    return RegisterClassExA(&windowClass) != 0;
+  }();
+  if (!registered) throw RuntimeError(error_number::OutOfMemory);
+}
+
+Long TwipsX(int pixels) { return pixels * Screen().TwipsPerPixelX(); }
+Long TwipsY(int pixels) { return pixels * Screen().TwipsPerPixelY(); }
+
+}  // namespace
+
+Form::Form(std::string name) : name_(std::move(name)) {}
+
+Form::~Form() { Destroy(); }
+
+const char* Form::WindowClassName() { return "HostFormWindow"; }
+
+HWND Form::hWnd() {
+  Load();
+  return window_.get();
+}
+
+void Form::RegisterBinding(std::string name, Bindable& binding) { bindings_.emplace_back(std::move(name), &binding); }
+
+UINT Form::AddMenuCommand(Menu& item) {
+  const UINT command = static_cast<UINT>(menuCommands_.size()) + 1;
+  menuCommands_[command] = &item;
+  return command;
+}
+
+void Form::Load() {
+  if (IsLoaded()) return;
+  const ObjectDescription description = LoadFormDescription(name_);
+  const bool hasMenus = std::any_of(description.children.begin(), description.children.end(),
+                                    [](const ObjectDescription& child) { return EqualsIgnoreCase(child.className, "VB.Menu"); });
+  CreateWindowFrom(description, hasMenus);
+  Forms().Add(*this);
+  UniqueMenu bar(hasMenus ? CreateMenu() : nullptr);
+  try {
+    CreateObjects(description.children, CreationContext{*this, window_.get(), bar.get()});
+  } catch (const RuntimeError&) {
+    Destroy();  // a form that failed to load is not loaded at all
+    throw;
+  }
+  if (bar && SetMenu(window_.get(), bar.get())) [[maybe_unused]] const HMENU owned = bar.release();
+  RunEventHandler([this] { Form_Load(); });
+}
+
+void Form::CreateWindowFrom(const ObjectDescription& description, bool hasMenus) {
+  RegisterFormClass();
+  const PropertyBag bag(description.properties, name_);
+  const FrameStyle frame = FrameStyleFrom(bag);
+  const std::string caption = bag.ReadProperty<std::string>("Caption", name_);
+  backColor_ = bag.ReadProperty<OleColor>("BackColor", backColor_);
+  font_ = bag.ReadProperty<host::Font>("Font", font_);
+  scaleMode_ = bag.ReadProperty<Integer>("ScaleMode", vbTwips);
+  const bool hasClientSize = bag.Contains("ClientWidth");
+  RECT bounds{0, 0, PixelsFromTwipsX(bag.ReadProperty<Long>(hasClientSize ? "ClientWidth" : "Width", 4800)),
+              PixelsFromTwipsY(bag.ReadProperty<Long>(hasClientSize ? "ClientHeight" : "Height", 3600))};
+  if (hasClientSize) AdjustWindowRectEx(&bounds, frame.style, hasMenus, frame.extendedStyle);
+  const int width = bounds.right - bounds.left;
+  const int height = bounds.bottom - bounds.top;
+  const Integer startUp = bag.ReadProperty<Integer>("StartUpPosition", bag.Contains("ClientLeft") ? 0 : 3);
+  int left = CW_USEDEFAULT;
+  int top = CW_USEDEFAULT;
+  if (startUp == 0) {
+    left = PixelsFromTwipsX(bag.ReadProperty<Long>("ClientLeft", bag.ReadProperty<Long>("Left", 0)));
+    top = PixelsFromTwipsY(bag.ReadProperty<Long>("ClientTop", bag.ReadProperty<Long>("Top", 0)));
+  } else if (startUp == 1 || startUp == 2) {
+    left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  }
+  window_.reset(CreateWindowExA(frame.extendedStyle, WindowClassName(), caption.c_str(), frame.style, left, top, width,
+                                height, nullptr, nullptr, GetModuleHandleA(nullptr), this));
+  if (!window_) throw RuntimeError(error_number::OutOfMemory, name_ + ": the form window could not be created");
+  fontHandle_ = font_.CreateHandle();
+  if (!static_cast<bool>(bag.ReadProperty<Boolean>("Enabled", True))) EnableWindow(window_.get(), FALSE);
+}
+
+void Form::CreateObjects(const std::vector<ObjectDescription>& descriptions, const CreationContext& context) {
+  for (const ObjectDescription& description : descriptions) {
+    Bindable& binding = BindingFor(description);
+    const CreationContext inner = binding.Create(description, context);
+    if (std::find(created_.begin(), created_.end(), &binding) == created_.end()) created_.push_back(&binding);
+    CreateObjects(description.children, inner);
+  }
+}
+
+Bindable& Form::BindingFor(const ObjectDescription& description) {
+  for (const auto& [name, binding] : bindings_) {
+    if (EqualsIgnoreCase(name, description.name)) return *binding;
+  }
+  throw RuntimeError(error_number::InvalidPropertyValue,
+                     name_ + "." + description.name + ": the form has no member for this " + description.className);
+}
+
+void Form::Show() {
+  Load();
+  if (IsWindowVisible(window_.get())) {
+    ZOrder();
+    return;
+  }
+  ShowWindow(window_.get(), SW_SHOW);
+  SetForegroundWindow(window_.get());
+  for (Bindable* binding : created_) binding->FormShown();
+}
+
+void Form::Hide() {
+  if (!IsLoaded() || !IsWindowVisible(window_.get())) return;
+  ShowWindow(window_.get(), SW_HIDE);
+  for (Bindable* binding : created_) binding->FormHidden();
+}
+
+bool Form::Unload() { return UnloadWithMode(vbFormCode); }
+
+bool Form::UnloadWithMode(Integer mode) {
+  if (!IsLoaded()) return true;
+  Integer cancel = 0;
+  RunEventHandler([&] { Form_QueryUnload(cancel, mode); });
+  if (cancel != 0 || !IsLoaded()) return !IsLoaded();
+  RunEventHandler([&] { Form_Unload(cancel); });
+  if (cancel != 0) return false;
+  Destroy();
+  return true;
+}
+
+void Form::Destroy() {
+  if (!IsLoaded()) return;
+  const std::vector<Bindable*> created = std::exchange(created_, {});
+  for (Bindable* binding : created) binding->Release();
+  menuCommands_.clear();
+  window_.reset();
+  // Run's loop sees the empty Forms collection after this message; no
+  // WM_QUIT is posted, so a message box shown afterwards still works.
+  Forms().Remove(*this);
+}
+
+void Form::ZOrder() {
+  if (IsLoaded()) SetWindowPos(window_.get(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  if (IsLoaded()) SetForegroundWindow(window_.get());
+}
+
+void Form::Refresh() {
+  if (!IsLoaded()) return;
+  InvalidateRect(window_.get(), nullptr, TRUE);
+  UpdateWindow(window_.get());
+}
+
+void Form::Move(Long left, Long top, Long width, Long height) {
+  MoveWindow(hWnd(), PixelsFromTwipsX(left), PixelsFromTwipsY(top), PixelsFromTwipsX(width), PixelsFromTwipsY(height), TRUE);
+}
+
+std::string Form::Caption() const {
+  if (!IsLoaded()) return {};
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window_.get())) + 1, '\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextA(window_.get(), text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+void Form::SetCaption(std::string_view caption) { SetWindowTextA(hWnd(), std::string(caption).c_str()); }
+
+bool Form::Visible() const { return IsLoaded() && IsWindowVisible(window_.get()); }
+
+void Form::SetVisible(bool visible) { visible ? Show() : Hide(); }
+
+bool Form::Enabled() const { return IsLoaded() && IsWindowEnabled(window_.get()); }
+
+void Form::SetEnabled(bool enabled) { EnableWindow(hWnd(), enabled); }
+
+void Form::SetBackColor(OleColor color) {
+  backColor_ = color;
+  backBrush_.reset();
+  Refresh();
+  for (Bindable* binding : created_) binding->FormAmbientChanged("BackColor");
+}
+
+void Form::SetFont(const host::Font& font) {
+  font_ = font;
+  fontHandle_ = font_.CreateHandle();
+  for (Bindable* binding : created_) binding->FormAmbientChanged("Font");
+}
+
+Long Form::Left() const {
+  RECT bounds{};
+  GetWindowRect(window_.get(), &bounds);
+  return TwipsX(bounds.left);
+}
+
+Long Form::Top() const {
+  RECT bounds{};
+  GetWindowRect(window_.get(), &bounds);
+  return TwipsY(bounds.top);
+}
+
+Long Form::Width() const {
+  RECT bounds{};
+  GetWindowRect(window_.get(), &bounds);
+  return TwipsX(bounds.right - bounds.left);
+}
+
+Long Form::Height() const {
+  RECT bounds{};
+  GetWindowRect(window_.get(), &bounds);
+  return TwipsY(bounds.bottom - bounds.top);
+}
+
+Single Form::ScaleWidth() const {
+  RECT client{};
+  GetClientRect(window_.get(), &client);
+  return static_cast<Single>(scaleMode_ == vbPixels ? client.right : TwipsX(client.right));
+}
+
+Single Form::ScaleHeight() const {
+  RECT client{};
+  GetClientRect(window_.get(), &client);
+  return static_cast<Single>(scaleMode_ == vbPixels ? client.bottom : TwipsY(client.bottom));
+}
+
+}  // namespace host

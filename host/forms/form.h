@@ -1,0 +1,114 @@
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "host/forms/bindable.h"
+#include "host/forms/container_object.h"
+#include "host/runtime/font.h"
+#include "host/runtime/types.h"
+#include "host/win32/unique_handle.h"
+
+namespace host {
+
+class Menu;
+
+inline constexpr Integer vbFormControlMenu = 0;
+inline constexpr Integer vbFormCode = 1;
+
+inline constexpr Integer vbTwips = 1;
+inline constexpr Integer vbPixels = 3;
+
+// A form: one top-level window of the class all forms share, built from the
+// form description resource named like the form. A program derives one class
+// per form, declares its controls as members bound by name, and overrides the
+// event handlers it needs. The object outlives its window: unloading destroys
+// the window, and the next use loads the form afresh.
+class Form : public ContainerObject {
+ public:
+  explicit Form(std::string name);
+  ~Form() override;
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  std::string Name() const override { return name_; }
+  HWND hWnd() override;  // loads the form when needed
+  bool IsLoaded() const { return static_cast<bool>(window_); }
+
+  void Load();
+  void Show();
+  void Hide();
+  // Unloads from code (unload mode vbFormCode); false when a handler cancelled.
+  bool Unload();
+  void ZOrder();
+  void Refresh();
+  void Move(Long left, Long top, Long width, Long height);
+
+  std::string Caption() const;
+  void SetCaption(std::string_view caption);
+  bool Visible() const;
+  void SetVisible(bool visible);
+  bool Enabled() const;
+  void SetEnabled(bool enabled);
+  OleColor BackColor() const { return backColor_; }
+  void SetBackColor(OleColor color);
+  const host::Font& Font() const { return font_; }
+  void SetFont(const host::Font& font);
+
+  // Outer position and size, in twips.
+  Long Left() const;
+  Long Top() const;
+  Long Width() const;
+  Long Height() const;
+  Integer ScaleMode() const { return scaleMode_; }
+  void SetScaleMode(Integer mode) { scaleMode_ = mode; }
+  // The client area in the form's scale mode.
+  Single ScaleWidth() const;
+  Single ScaleHeight() const;
+
+  // Called by the members the derived form declares.
+  void RegisterBinding(std::string name, Bindable& binding);
+
+  // The window procedure of the shared class.
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static const char* WindowClassName();
+
+  UINT AddMenuCommand(Menu& item);
+
+ protected:
+  virtual void Form_Load() {}
+  virtual void Form_QueryUnload(Integer& /*Cancel*/, Integer /*UnloadMode*/) {}
+  virtual void Form_Unload(Integer& /*Cancel*/) {}
+  virtual void Form_Click() {}
+  virtual void Form_Resize() {}
+  virtual void Form_Paint() {}
+
+ private:
+  friend void End();
+
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void CreateWindowFrom(const ObjectDescription& description, bool hasMenus);
+  void CreateObjects(const std::vector<ObjectDescription>& descriptions, const CreationContext& context);
+  Bindable& BindingFor(const ObjectDescription& description);
+  bool UnloadWithMode(Integer mode);
+  void Destroy();
+  void Paint();
+  bool RouteCommand(WPARAM wParam, LPARAM lParam);
+
+  std::string name_;
+  UniqueWindow window_;
+  std::vector<std::pair<std::string, Bindable*>> bindings_;
+  std::vector<Bindable*> created_;
+  std::map<UINT, Menu*> menuCommands_;
+  OleColor backColor_ = 0x8000000F;
+  UniqueBrush backBrush_;
+  host::Font font_;
+  UniqueFont fontHandle_;
+  Integer scaleMode_ = vbTwips;
+};
+
+}  // namespace host

@@ -1,0 +1,61 @@
+// The window procedure all forms share: one-line dispatches to the form.
+#include "host/controls/control.h"
+#include "host/forms/form.h"
+#include "host/forms/menu.h"
+#include "host/runtime/color.h"
+#include "host/runtime/untrapped_error.h"
+#include "host/win32/dc_scope.h"
+
+namespace host {
+
+LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+  }
+  auto* form = reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (message == WM_NCDESTROY) SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+  if (form == nullptr || form->window_.get() != window) return DefWindowProcA(window, message, wParam, lParam);
+  return form->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  const HWND window = window_.get();
+  switch (message) {
+    case WM_CLOSE: UnloadWithMode(vbFormControlMenu); return 0;
+    case WM_SIZE: RunEventHandler([this] { Form_Resize(); }); return 0;
+    case WM_LBUTTONUP: RunEventHandler([this] { Form_Click(); }); return 0;
+    case WM_PAINT: Paint(); return 0;
+    case WM_ERASEBKGND: return Control::FillBackground(window, reinterpret_cast<HDC>(wParam), backColor_, backBrush_);
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(fontHandle_.get());
+    case WM_COMMAND:
+      if (RouteCommand(wParam, lParam)) return 0;
+      break;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+      if (Control* control = Control::FromWindow(reinterpret_cast<HWND>(lParam))) {
+        return reinterpret_cast<LRESULT>(control->OnControlColor(reinterpret_cast<HDC>(wParam)));
+      }
+      break;
+    default: break;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+bool Form::RouteCommand(WPARAM wParam, LPARAM lParam) {
+  if (lParam != 0) return Control::RouteCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+  const auto item = menuCommands_.find(LOWORD(wParam));
+  if (HIWORD(wParam) != 0 || item == menuCommands_.end()) return false;
+  item->second->Click.Raise();
+  return true;
+}
+
+void Form::Paint() {
+  const PaintScope paint(window_.get());
+  for (Bindable* binding : created_) binding->PaintOnForm(paint.dc());
+  RunEventHandler([this] { Form_Paint(); });
+}
+
+}  // namespace host

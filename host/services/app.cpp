@@ -1,0 +1,21 @@
+#include "host/services/app.h"
+
+namespace host {
+
+const std::string& AppObject::Title() {
+  if (title_.empty()) {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string_view name(path);
+    name = name.substr(name.find_last_of("\\/") + 1);
+    title_ = name.substr(0, name.rfind('.'));
+  }
+  return title_;
+}
+
+AppObject& App() {
+  static AppObject app;
+  return app;
+}
+
+}  // namespace host

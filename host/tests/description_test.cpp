@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "host/description/form_text.h"
+#include "host/description/property_bag.h"
+#include "host/runtime/error.h"
+
+namespace host {
+namespace {
+
+constexpr std::string_view kForm =
+    "VERSION 5.00\r\n"
+    "Object = \"{00000000-0000-0000-0000-000000000000}#1.0#0\"; \"x.ocx\"\r\n"
+    "Begin VB.Form Form1 \r\n"
+    "   Caption         =   \"Size me... 'not a comment'\"\r\n"
+    "   ClientWidth     =   4680  'in twips\r\n"
+    "   Begin Project1.DayGrid DayGrid1 \r\n"
+    "      BackColor       =   &H00808080&\r\n"
+    "      BorderStyle     =   1\r\n"
+    "      BeginProperty Font {0BE35203-8F91-11CE-9DE3-00AA004BB851} \r\n"
+    "         Name            =   \"MS Sans Serif\"\r\n"
+    "         Size            =   9.75\r\n"
+    "      EndProperty\r\n"
+    "   End\r\n"
+    "End\r\n"
+    "Attribute VB_Name = \"Form1\"\r\n";
+
+TEST(FormText, ReadsBlocksSettingsAndGroups) {
+  const ObjectDescription form = ParseFormText(kForm, "Form1");
+  EXPECT_EQ(form.className, "VB.Form");
+  EXPECT_EQ(form.name, "Form1");
+  ASSERT_NE(form.properties.Find("caption"), nullptr);
+  EXPECT_EQ(form.properties.Find("Caption")->value, "\"Size me... 'not a comment'\"");
+  EXPECT_EQ(form.properties.Find("ClientWidth")->value, "4680");
+  ASSERT_EQ(form.children.size(), 1u);
+  const ObjectDescription& grid = form.children[0];
+  EXPECT_EQ(grid.className, "Project1.DayGrid");
+  EXPECT_EQ(grid.name, "DayGrid1");
+  ASSERT_NE(grid.properties.FindGroup("font"), nullptr);
+  EXPECT_EQ(grid.properties.FindGroup("Font")->block.Find("Size")->value, "9.75");
+}
+
+TEST(FormText, MalformedStructureRaisesAnErrorNamingTheLine) {
+  try {
+    ParseFormText("VERSION 5.00\r\nBegin VB.Form Form1\r\n   Caption = \"x\"\r\n", "Form1");
+    FAIL() << "no error";
+  } catch (const RuntimeError& error) {
+    EXPECT_EQ(error.Number(), 380);
+    EXPECT_NE(error.Description().find("Form1"), std::string::npos);
+  }
+  EXPECT_THROW(ParseFormText("Begin VB.Form Form1\r\n   no equals sign\r\nEnd\r\n", "Form1"), RuntimeError);
+}
+
+TEST(PropertyBag, MissingKeysGiveTheDefaultAndKeysIgnoreCase) {
+  const PropertyBag bag(ParseFormText(kForm, "Form1").children[0].properties, "Form1.DayGrid1");
+  EXPECT_EQ(bag.ReadProperty<OleColor>("backcolor", 0), 0x00808080u);
+  EXPECT_EQ(bag.ReadProperty<Integer>("BORDERSTYLE", 0), 1);
+  EXPECT_EQ(bag.ReadProperty<Long>("mcStyle", 7), 7);
+  EXPECT_EQ(bag.ReadProperty<Font>("Font", Font{}).Size, 9.75f);
+  EXPECT_EQ(bag.ReadProperty<Boolean>("Enabled", True), True);
+}
+
+TEST(PropertyBag, ValuesEqualToTheirDefaultsAreNotStored) {
+  PropertyBag bag;
+  bag.WriteProperty<Long>("mcStyle", 0, 0);
+  bag.WriteProperty<Boolean>("Enabled", True, True);
+  EXPECT_TRUE(bag.Block().settings.empty());
+  bag.WriteProperty<Long>("mcStyle", 1, 0);
+  EXPECT_TRUE(bag.Contains("MCSTYLE"));
+  bag.WriteProperty<Long>("MCSTYLE", 0, 0);
+  EXPECT_FALSE(bag.Contains("mcStyle")) << "writing the default again drops the stored value";
+}
+
+TEST(PropertyBag, EveryValueTypeRoundTripsThroughFormText) {
+  Font font;
+  font.Name = "Arial";
+  font.Size = 12;
+  font.Bold = true;
+  font.Strikethrough = true;
+  PropertyBag written;
+  written.WriteProperty<Integer>("Short", -5, 0);
+  written.WriteProperty<Long>("Long", 100000, 0);
+  written.WriteProperty<Single>("Single", 2.5f, 0);
+  written.WriteProperty<double>("Double", 0.1, 0);
+  written.WriteProperty<Boolean>("Flag", False, True);
+  written.WriteProperty<OleColor>("Colour", 0x8000000F, 0);
+  written.WriteProperty<std::string>("Text", "say \"hi\"", "");
+  written.WriteProperty<Date>("When", Date(45351.75), Date());
+  written.WriteProperty<Font>("Font", font, Font{});
+
+  const std::string text = "Begin VB.Form F\r\n" + WritePropertyBlock(written.Block(), 1) + "End\r\n";
+  const PropertyBag read(ParseFormText(text, "F").properties, "F");
+  EXPECT_EQ(read.ReadProperty<Integer>("Short", 0), -5);
+  EXPECT_EQ(read.ReadProperty<Long>("Long", 0), 100000);
+  EXPECT_EQ(read.ReadProperty<Single>("Single", 0), 2.5f);
+  EXPECT_EQ(read.ReadProperty<double>("Double", 0), 0.1);
+  EXPECT_EQ(read.ReadProperty<Boolean>("Flag", True), False);
+  EXPECT_EQ(read.ReadProperty<OleColor>("Colour", 0), 0x8000000Fu);
+  EXPECT_EQ(read.ReadProperty<std::string>("Text", ""), "say \"hi\"");
+  EXPECT_EQ(read.ReadProperty<Date>("When", Date()), Date(45351.75));
+  EXPECT_EQ(read.ReadProperty<Font>("Font", Font{}), font);
+  EXPECT_NE(text.find("Colour = &H8000000F&"), std::string::npos) << text;
+}
+
+TEST(PropertyBag, ABadValueRaisesError380NamingOwnerKeyAndValue) {
+  const PropertyBag bag(ParseFormText("Begin VB.Form F\r\n   Width = 12x\r\n   Small = 40000\r\nEnd\r\n", "F").properties,
+                        "Form1.Check1");
+  for (const char* key : {"Width", "Small"}) {
+    try {
+      bag.ReadProperty<Integer>(key, 0);
+      FAIL() << "no error for " << key;
+    } catch (const RuntimeError& error) {
+      EXPECT_EQ(error.Number(), 380);
+      EXPECT_NE(error.Description().find("Form1.Check1"), std::string::npos) << error.Description();
+      EXPECT_NE(error.Description().find(key), std::string::npos) << error.Description();
+    }
+  }
+}
+
+}  // namespace
+}  // namespace host

@@ -1,0 +1,255 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "host/controls/check_box.h"
+#include "host/controls/command_button.h"
+#include "host/controls/control_array.h"
+#include "host/controls/frame.h"
+#include "host/controls/label.h"
+#include "host/controls/line.h"
+#include "host/controls/list_box.h"
+#include "host/controls/option_button.h"
+#include "host/controls/text_box.h"
+#include "host/controls/timer.h"
+#include "host/forms/form.h"
+#include "host/forms/forms_collection.h"
+#include "host/forms/menu.h"
+#include "host/runtime/error.h"
+#include "host/runtime/numeric.h"
+#include "host/services/screen.h"
+#include "host/testing/message_box_watcher.h"
+#include "host/testing/message_loop.h"
+#include "host/testing/window_capture.h"
+
+namespace host {
+namespace {
+
+using Log = std::vector<std::string>;
+
+class TestForm : public Form {
+ public:
+  explicit TestForm(Log& log) : Form("TestForm"), log_(log) {
+    Command1.Click.Connect([this] { log_.push_back("Command1_Click"); });
+    Check1.On(&CheckBox::Click, [this](Integer Index) { log_.push_back("Check1_Click " + std::to_string(Index)); });
+    Option1.On(&OptionButton::Click, [this](Integer Index) { log_.push_back("Option1_Click " + std::to_string(Index)); });
+    mnuFile.On(&Menu::Click, [this](Integer Index) { log_.push_back("mnuFile_Click " + std::to_string(Index)); });
+    Timer1.Timer.Connect([this] { ++ticks; });
+  }
+
+  CommandButton Command1{*this, "Command1"};
+  ControlArray<CheckBox> Check1{*this, "Check1"};
+  ControlArray<OptionButton> Option1{*this, "Option1"};
+  Frame Frame1{*this, "Frame1"};
+  OptionButton Option2{*this, "Option2"};
+  Label Label1{*this, "Label1"};
+  TextBox Text1{*this, "Text1"};
+  ListBox List1{*this, "List1"};
+  TimerControl Timer1{*this, "Timer1"};
+  Line Line1{*this, "Line1"};
+  Menu menuFile{*this, "menuFile"};
+  ControlArray<Menu> mnuFile{*this, "mnuFile"};
+  Integer cancelUnload = 0;
+  int ticks = 0;
+
+ protected:
+  void Form_Load() override { log_.push_back("Form_Load"); }
+  void Form_QueryUnload(Integer& Cancel, Integer UnloadMode) override {
+    log_.push_back("Form_QueryUnload " + std::to_string(UnloadMode));
+    Cancel = cancelUnload;
+  }
+  void Form_Unload(Integer&) override { log_.push_back("Form_Unload"); }
+
+ private:
+  Log& log_;
+};
+
+class BadForm : public Form {
+ public:
+  BadForm() : Form("BadForm") {}
+  CommandButton Command1{*this, "Command1"};
+};
+
+std::string ClassOf(HWND window) {
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+class FormTest : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    form.cancelUnload = 0;
+    form.Unload();
+  }
+  Log log;
+  TestForm form{log};
+};
+
+TEST_F(FormTest, LoadShowAndUnloadFromCodeRunTheEventsInOrder) {
+  EXPECT_FALSE(form.IsLoaded());
+  form.Show();
+  EXPECT_TRUE(form.Visible());
+  EXPECT_EQ(Forms().Count(), 1);
+  EXPECT_EQ(&Forms().Item(0), &form);
+  const HWND window = form.hWnd();
+  EXPECT_TRUE(form.Unload());
+  EXPECT_EQ(log, (Log{"Form_Load", "Form_QueryUnload 1", "Form_Unload"}));
+  EXPECT_EQ(Forms().Count(), 0);
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_THROW(Forms().Item(0), RuntimeError);
+}
+
+TEST_F(FormTest, TheCloseBoxUnloadsWithModeZeroAndCanBeCancelled) {
+  form.Show();
+  form.cancelUnload = -1;
+  SendMessageA(form.hWnd(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(form.IsLoaded());
+  form.cancelUnload = 0;
+  SendMessageA(form.hWnd(), WM_CLOSE, 0, 0);
+  EXPECT_FALSE(form.IsLoaded());
+  EXPECT_EQ(log, (Log{"Form_Load", "Form_QueryUnload 0", "Form_QueryUnload 0", "Form_Unload"}));
+}
+
+TEST_F(FormTest, AllFormsShareOneWindowClassAndTheDescriptionSetsTheFrame) {
+  form.Load();
+  EXPECT_EQ(ClassOf(form.hWnd()), Form::WindowClassName());
+  EXPECT_EQ(form.Caption(), "Test form");
+  EXPECT_EQ(form.BackColor(), 0x00C0FFC0u);
+  RECT client{};
+  GetClientRect(form.hWnd(), &client);
+  EXPECT_EQ(client.right, PixelsFromTwipsX(6000));
+  EXPECT_EQ(form.ScaleWidth(), 6000.0f);
+  EXPECT_EQ(form.Left() / Screen().TwipsPerPixelX(), PixelsFromTwipsX(1500));
+}
+
+TEST_F(FormTest, ControlsAreRealChildWindowsPlacedInTwips) {
+  form.Load();
+  EXPECT_EQ(ClassOf(form.Command1.hWnd()), "Button");
+  EXPECT_EQ(ClassOf(form.Label1.hWnd()), "Static");
+  EXPECT_EQ(ClassOf(form.Text1.hWnd()), "Edit");
+  EXPECT_EQ(ClassOf(form.List1.hWnd()), "ListBox");
+  EXPECT_EQ(GetParent(form.Command1.hWnd()), form.hWnd());
+  EXPECT_EQ(GetParent(form.Option2.hWnd()), form.Frame1.hWnd()) << "controls of a frame live in the frame";
+  EXPECT_EQ(form.Command1.Caption(), "&Press");
+  EXPECT_EQ(form.Text1.Text(), "99");
+  EXPECT_EQ(form.Command1.Left(), 120);
+  EXPECT_EQ(form.Command1.Width(), 1215 / Screen().TwipsPerPixelX() * Screen().TwipsPerPixelX());
+  form.Command1.Move(240, 240, 1500, 600);
+  EXPECT_EQ(form.Command1.Top(), 240);
+  EXPECT_EQ(form.Command1.Height(), 600);
+}
+
+TEST_F(FormTest, ControlArrayHandlersReceiveTheElementIndex) {
+  form.Load();
+  EXPECT_EQ(form.Check1.Count(), 2);
+  EXPECT_EQ(form.Check1(1).Value(), vbChecked);
+  form.Check1(0).SetValue(vbChecked);
+  form.Check1(0).SetValue(vbChecked);
+  SendMessageA(form.Check1(1).hWnd(), BM_CLICK, 0, 0);
+  EXPECT_EQ(form.Check1(1).Value(), vbUnchecked) << "a click toggles the box";
+  EXPECT_EQ(log, (Log{"Form_Load", "Check1_Click 0", "Check1_Click 1"})) << "only changes raise Click";
+  try {
+    form.Check1(7);
+    FAIL() << "no error";
+  } catch (const RuntimeError& error) {
+    EXPECT_EQ(error.Number(), 340);
+  }
+}
+
+TEST_F(FormTest, OptionButtonsFormOneGroupPerContainer) {
+  form.Load();
+  EXPECT_TRUE(form.Option1(0).Value());
+  EXPECT_TRUE(form.Option2.Value());
+  form.Option1(1).SetValue(true);
+  EXPECT_FALSE(form.Option1(0).Value());
+  EXPECT_TRUE(form.Option1(1).Value());
+  EXPECT_TRUE(form.Option2.Value()) << "the frame's group is another group";
+  SendMessageA(form.Option1(0).hWnd(), BM_CLICK, 0, 0);
+  EXPECT_TRUE(form.Option1(0).Value());
+  EXPECT_EQ(log, (Log{"Form_Load", "Option1_Click 1", "Option1_Click 0"}));
+}
+
+TEST_F(FormTest, MenusComeFromTheDescriptionAndRaiseClickWithTheIndex) {
+  form.Load();
+  const HMENU bar = GetMenu(form.hWnd());
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(GetMenuItemCount(bar), 1);
+  const HMENU popup = GetSubMenu(bar, 0);
+  EXPECT_EQ(popup, form.menuFile.SubMenu());
+  EXPECT_EQ(GetMenuItemCount(popup), 3);
+  EXPECT_EQ(GetMenuState(popup, 1, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
+  EXPECT_EQ(form.mnuFile(10).Caption(), "E&xit");
+  SendMessageA(form.hWnd(), WM_COMMAND, GetMenuItemID(popup, 2), 0);
+  form.mnuFile(0).SetChecked(true);
+  EXPECT_TRUE(form.mnuFile(0).Checked());
+  form.mnuFile(0).SetEnabled(false);
+  EXPECT_FALSE(form.mnuFile(0).Enabled());
+  EXPECT_EQ(log, (Log{"Form_Load", "mnuFile_Click 10"}));
+}
+
+TEST_F(FormTest, AnUntrappedErrorShowsTheBoxAndAbandonsOnlyThatHandler) {
+  form.Load();
+  form.Command1.Click.Connect([] { CInt(40000.0); });
+  testing::MessageBoxWatcher watcher;
+  SendMessageA(form.Command1.hWnd(), BM_CLICK, 0, 0);
+  ASSERT_EQ(watcher.Seen().size(), 1u);
+  EXPECT_EQ(watcher.Seen()[0].text, "Run-time error '6':\n\nOverflow");
+  EXPECT_EQ(Err().Number(), 6);
+  SendMessageA(form.Command1.hWnd(), BM_CLICK, 0, 0);
+  EXPECT_TRUE(form.IsLoaded()) << "the program goes on";
+  EXPECT_EQ(watcher.Seen().size(), 2u);
+  EXPECT_EQ(log, (Log{"Form_Load", "Command1_Click", "Command1_Click"}));
+}
+
+TEST_F(FormTest, ListBoxKeepsItsItemsAndSelection) {
+  form.Load();
+  form.List1.AddItem("b");
+  form.List1.AddItem("a", 0);
+  EXPECT_EQ(form.List1.ListCount(), 2);
+  EXPECT_EQ(form.List1.List(0), "a");
+  EXPECT_EQ(form.List1.ListIndex(), -1);
+  form.List1.SetListIndex(1);
+  EXPECT_EQ(form.List1.ListIndex(), 1);
+  form.List1.Clear();
+  EXPECT_EQ(form.List1.ListCount(), 0);
+}
+
+TEST_F(FormTest, TimerTicksOnlyWhileEnabled) {
+  form.Load();
+  testing::PumpFor(std::chrono::milliseconds(100));
+  EXPECT_EQ(form.ticks, 0);
+  form.Timer1.SetEnabled(true);
+  EXPECT_TRUE(testing::PumpUntil([&] { return form.ticks >= 2; }));
+  form.Unload();
+  const int ticks = form.ticks;
+  testing::PumpFor(std::chrono::milliseconds(100));
+  EXPECT_EQ(form.ticks, ticks) << "an unloaded form's timer stops";
+}
+
+TEST_F(FormTest, TheFormCanBeCapturedToAnImageFile) {
+  form.Show();
+  testing::PumpFor(std::chrono::milliseconds(300));
+  const std::string path = "TestForm.bmp";
+  ASSERT_TRUE(testing::CaptureWindowToBmp(form.hWnd(), path));
+  WIN32_FILE_ATTRIBUTE_DATA file{};
+  ASSERT_TRUE(GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &file));
+  EXPECT_GT(file.nFileSizeLow, 1000u);
+}
+
+TEST(FormDescription, ABadValueRaisesAnErrorNamingFormControlAndKey) {
+  BadForm form;
+  try {
+    form.Load();
+    FAIL() << "no error";
+  } catch (const RuntimeError& error) {
+    EXPECT_EQ(error.Number(), 380);
+    EXPECT_NE(error.Description().find("BadForm.Command1"), std::string::npos) << error.Description();
+    EXPECT_NE(error.Description().find("Left"), std::string::npos) << error.Description();
+  }
+  form.Unload();
+}
+
+}  // namespace
+}  // namespace host

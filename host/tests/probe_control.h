@@ -1,0 +1,55 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "host/runtime/event.h"
+#include "host/usercontrol/user_control.h"
+
+namespace host::testing_support {
+
+// A user control that logs its events and persists three properties.
+class Probe : public UserControl {
+ public:
+  std::vector<std::string> events;
+  std::string caption = "default";
+  Event<Long, Long&> Asked;
+
+  void SetCaption(const std::string& value) {
+    caption = value;
+    PropertyChanged("Caption");
+  }
+  void SetDesignOnly(Long) { RequireDesignTime("DesignOnly"); }
+  Long Ask(Long question) {
+    Long answer = 0;
+    Asked.Raise(question, answer);
+    return answer;
+  }
+
+ protected:
+  void UserControl_Initialize() override { events.push_back("Initialize"); }
+  void UserControl_InitProperties() override {
+    events.push_back("InitProperties");
+    SetFont(Ambient().Font);
+  }
+  void UserControl_ReadProperties(const PropertyBag& PropBag) override {
+    events.push_back("ReadProperties");
+    caption = PropBag.ReadProperty<std::string>("Caption", "default");
+    SetBackColor(PropBag.ReadProperty<OleColor>("BackColor", vbButtonFace));
+    SetFont(PropBag.ReadProperty<host::Font>("Font", Ambient().Font));
+  }
+  void UserControl_WriteProperties(PropertyBag& PropBag) override {
+    events.push_back("WriteProperties");
+    PropBag.WriteProperty<std::string>("Caption", caption, "default");
+    PropBag.WriteProperty<OleColor>("BackColor", BackColor(), vbButtonFace);
+    PropBag.WriteProperty<host::Font>("Font", Font(), Ambient().Font);
+  }
+  void UserControl_Resize() override { events.push_back("Resize"); }
+  void UserControl_Show() override { events.push_back("Show"); }
+  void UserControl_Hide() override { events.push_back("Hide"); }
+  void UserControl_AmbientChanged(const std::string& PropertyName) override {
+    events.push_back("AmbientChanged " + PropertyName);
+  }
+};
+
+}  // namespace host::testing_support

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "host/runtime/error.h"
+#include "host/services/app.h"
+#include "host/services/beep.h"
+#include "host/services/screen.h"
+#include "host/services/shell.h"
+#include "host/services/timer.h"
+#include "host/testing/message_loop.h"
+#include "host/win32/unique_handle.h"
+
+namespace host {
+namespace {
+
+TEST(Beep, EachBeepIsCounted) {
+  const std::size_t before = BeepCount();
+  Beep();
+  Beep();
+  EXPECT_EQ(BeepCount(), before + 2);
+}
+
+TEST(Rnd, FollowsTheRuntimeSequence) {
+  EXPECT_NEAR(Rnd(), 0.7055475, 1e-6);
+  EXPECT_NEAR(Rnd(), 0.533424, 1e-6);
+  for (int i = 0; i < 1000; ++i) {
+    const Single value = Rnd();
+    ASSERT_GE(value, 0.0f);
+    ASSERT_LT(value, 1.0f);
+  }
+}
+
+TEST(Timer, CountsSecondsSinceMidnight) {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  const double expected = now.wHour * 3600.0 + now.wMinute * 60.0 + now.wSecond;
+  EXPECT_NEAR(Timer(), expected, 2.0);
+}
+
+TEST(Shell, StartsAProgramAndReturnsItsProcessId) {
+  const Long processId = Shell("cmd.exe /c exit 0", vbHide);
+  ASSERT_NE(processId, 0);
+  const UniqueKernelHandle process(OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(processId)));
+  ASSERT_TRUE(process);
+  EXPECT_NE(WaitForSingleObject(process.get(), 10000), WAIT_TIMEOUT);
+}
+
+TEST(Shell, RaisesFileNotFoundWhenNothingStarts) {
+  try {
+    Shell("no_such_program_here.exe", vbNormalFocus);
+    FAIL() << "no error raised";
+  } catch (const RuntimeError& error) {
+    EXPECT_EQ(error.Number(), 53);
+  }
+}
+
+TEST(Shell, RejectsAnUnknownWindowStyle) {
+  try {
+    Shell("cmd.exe /c exit 0", 5);
+    FAIL() << "no error raised";
+  } catch (const RuntimeError& error) {
+    EXPECT_EQ(error.Number(), 5);
+  }
+}
+
+int timerCalls = 0;
+void CALLBACK CountTimerCall(HWND, UINT, UINT_PTR, DWORD) { ++timerCalls; }
+
+TEST(DoEvents, DispatchesWhatIsQueued) {
+  timerCalls = 0;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 1, CountTimerCall);
+  Sleep(30);
+  DoEvents();
+  KillTimer(nullptr, timer);
+  EXPECT_GE(timerCalls, 1);
+}
+
+TEST(CurDir, IsTheProcessCurrentDirectory) {
+  char expected[MAX_PATH] = {};
+  GetFullPathNameA(".", MAX_PATH, expected, nullptr);
+  EXPECT_EQ(CurDir(), expected);
+}
+
+TEST(Screen, MeasuresInTwips) {
+  EXPECT_EQ(Screen().TwipsPerPixelX() * GetDeviceCaps(GetDC(nullptr), LOGPIXELSX), 1440);
+  EXPECT_EQ(Screen().Width(), GetSystemMetrics(SM_CXSCREEN) * Screen().TwipsPerPixelX());
+  EXPECT_EQ(Screen().Height(), GetSystemMetrics(SM_CYSCREEN) * Screen().TwipsPerPixelY());
+  EXPECT_EQ(PixelsFromTwipsX(1500), 1500 / Screen().TwipsPerPixelX());
+}
+
+TEST(App, TitleDefaultsToTheProgramNameAndCanBeSet) {
+  EXPECT_EQ(App().Title(), "host_services_test");
+  EXPECT_EQ(App().hInstance(), GetModuleHandleA(nullptr));
+  App().SetTitle("Other");
+  EXPECT_EQ(App().Title(), "Other");
+}
+
+}  // namespace
+}  // namespace host

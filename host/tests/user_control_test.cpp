@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "host/controls/frame.h"
+#include "host/forms/form.h"
+#include "host/runtime/error.h"
+#include "host/services/screen.h"
+#include "host/tests/probe_control.h"
+#include "host/usercontrol/design_time_host.h"
+#include "host/usercontrol/form_control_site.h"
+
+namespace host {
+namespace {
+
+using testing_support::Probe;
+using Events = std::vector<std::string>;
+
+class ProbeForm : public Form {
+ public:
+  ProbeForm() : Form("ProbeForm") {}
+  Frame Frame1{*this, "Frame1"};
+  UserControlHost<Probe> Probe2{*this, "Probe2"};
+  UserControlHost<Probe> Probe1{*this, "Probe1"};
+};
+
+TEST(UserControlOnAForm, LoadsFromTheDescriptionInTheEventOrder) {
+  ProbeForm form;
+  form.Load();
+  EXPECT_EQ(form.Probe1->events, (Events{"Initialize", "ReadProperties", "Resize"}));
+  form.Show();
+  form.Hide();
+  EXPECT_EQ(form.Probe1->events, (Events{"Initialize", "ReadProperties", "Resize", "Show", "Hide"}));
+  EXPECT_EQ(form.Probe1->caption, "stored");
+  EXPECT_EQ(form.Probe1->BackColor(), 0x00808080u);
+  EXPECT_EQ(form.Probe1->Font().Name, "Arial");
+  EXPECT_TRUE(form.Probe1->Font().Bold);
+  EXPECT_TRUE(form.Probe1->Font().Italic);
+  EXPECT_EQ(form.Probe2->caption, "default") << "missing keys give the defaults";
+  form.Unload();
+}
+
+TEST(UserControlOnAForm, TheExtenderKnowsNameContainerParentAndPlacement) {
+  ProbeForm form;
+  form.Load();
+  Extender& extender = form.Probe1->Extender();
+  EXPECT_EQ(extender.Name(), "Probe1");
+  EXPECT_EQ(extender.Parent(), &form);
+  EXPECT_EQ(extender.Container(), &form);
+  EXPECT_EQ(form.Probe2->Extender().Container(), &form.Frame1);
+  EXPECT_EQ(extender.Left(), 150 / Screen().TwipsPerPixelX() * Screen().TwipsPerPixelX());
+  EXPECT_EQ(GetParent(form.Probe1->hWnd()), form.hWnd());
+  EXPECT_TRUE(form.Probe1->Ambient().UserMode);
+  extender.Move(300, 300, 3000, 1500);
+  EXPECT_EQ(form.Probe1->Width(), 3000);
+  EXPECT_EQ(form.Probe1->events.back(), "Resize");
+  form.Unload();
+}
+
+TEST(UserControlOnAForm, AmbientChangesReachTheControl) {
+  ProbeForm form;
+  form.Load();
+  form.SetBackColor(0x00112233);
+  EXPECT_EQ(form.Probe1->Ambient().BackColor, 0x00112233u);
+  EXPECT_EQ(form.Probe1->events.back(), "AmbientChanged BackColor");
+  form.Unload();
+}
+
+TEST(UserControlOnAForm, EventsReachTheHostWithArgumentsByValueAndByReference) {
+  ProbeForm form;
+  form.Load();
+  form.Probe1->Asked.Connect([](Long question, Long& answer) { answer = question * 2; });
+  EXPECT_EQ(form.Probe1->Ask(21), 42);
+  form.Unload();
+}
+
+TEST(UserControlOnAForm, SurfaceMembersWorkInTwipsAndPixels) {
+  ProbeForm form;
+  form.Load();
+  Probe& probe = *form.Probe1;
+  EXPECT_EQ(probe.ScaleWidth(), static_cast<Single>(PixelsFromTwipsX(1500) * Screen().TwipsPerPixelX()));
+  probe.SetScaleMode(vbPixels);
+  EXPECT_EQ(probe.ScaleWidth(), static_cast<Single>(PixelsFromTwipsX(1500)));
+  EXPECT_EQ(probe.hDC(), probe.hDC()) << "the surface keeps one DC";
+  EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(probe.hWnd(), WM_GETFONT, 0, 0)) != nullptr, true);
+  probe.SetBorderStyle(1);
+  EXPECT_NE(GetWindowLongA(probe.hWnd(), GWL_STYLE) & WS_BORDER, 0);
+  probe.Size(600, 450);
+  EXPECT_EQ(probe.Height(), 450);
+  form.Unload();
+}
+
+TEST(UserControlInTheDesigner, ANewControlRunsInitPropertiesAndSavesOnlyChangedValues) {
+  DesignTimeHost<Probe> designer;
+  designer.PlaceNew();
+  EXPECT_EQ(designer->events, (Events{"Initialize", "InitProperties", "Resize", "Show"}));
+  EXPECT_FALSE(designer->Ambient().UserMode);
+  EXPECT_TRUE(designer.Save().Block().settings.empty()) << "defaults are not stored";
+  designer->SetCaption("changed");
+  EXPECT_EQ(designer.ChangedProperties(), (std::vector<std::string>{"Caption"}));
+  const PropertyBag saved = designer.Save();
+  ASSERT_EQ(saved.Block().settings.size(), 1u);
+  EXPECT_EQ(saved.Block().settings[0].value, "\"changed\"");
+}
+
+TEST(UserControlInTheDesigner, DesignTimeOnlyWritesFailWithError383OnlyAtRunTime) {
+  DesignTimeHost<Probe> designer;
+  designer.PlaceNew();
+  EXPECT_NO_THROW(designer->SetDesignOnly(1));
+  ProbeForm form;
+  form.Load();
+  try {
+    form.Probe1->SetDesignOnly(1);
+    FAIL() << "no error";
+  } catch (const RuntimeError& error) {
+    EXPECT_EQ(error.Number(), 383);
+  }
+  EXPECT_THROW(designer->Extender(), RuntimeError) << "the designer offers no extender";
+  form.Unload();
+}
+
+TEST(UserControlInTheDesigner, SavedSettingsLoadBackAndTheAmbientFontIsTheFontDefault) {
+  Font ambient;
+  ambient.Name = "Tahoma";
+  DesignTimeHost<Probe> first;
+  first.SetAmbientFont(ambient);
+  first.PlaceNew();
+  EXPECT_EQ(first->Font().Name, "Tahoma");
+  first->SetBackColor(0x00FF0000);
+  const PropertyBag saved = first.Save();
+  EXPECT_FALSE(saved.Contains("Font")) << "equal to the ambient font, its default";
+
+  DesignTimeHost<Probe> second;
+  second.Load(saved);
+  EXPECT_EQ(second->events, (Events{"Initialize", "ReadProperties", "Resize", "Show"}));
+  EXPECT_EQ(second->BackColor(), 0x00FF0000u);
+}
+
+}  // namespace
+}  // namespace host

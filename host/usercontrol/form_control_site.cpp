@@ -1,0 +1,99 @@
+#include "host/usercontrol/form_control_site.h"
+
+#include "host/controls/control.h"
+#include "host/description/property_bag.h"
+#include "host/forms/form.h"
+#include "host/runtime/error.h"
+#include "host/services/screen.h"
+
+namespace host {
+namespace {
+
+RECT RectInParent(HWND window) {
+  RECT bounds{};
+  GetWindowRect(window, &bounds);
+  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&bounds), 2);
+  return bounds;
+}
+
+}  // namespace
+
+FormControlSite::FormControlSite(Form& form, std::string name, Factory factory)
+    : name_(std::move(name)), factory_(std::move(factory)) {
+  form.RegisterBinding(name_, *this);
+}
+
+FormControlSite::FormControlSite(ArrayElement, std::string name, Integer index, Factory factory)
+    : name_(std::move(name)), index_(index), factory_(std::move(factory)) {}
+
+FormControlSite::~FormControlSite() { Release(); }
+
+CreationContext FormControlSite::Create(const ObjectDescription& description, const CreationContext& context) {
+  form_ = &context.form;
+  containerWindow_ = context.parentWindow;
+  RefreshAmbient();
+  const PropertyBag placement(description.properties, context.form.Name() + "." + description.name);
+  const RECT pixels{PixelsFromTwipsX(placement.ReadProperty<Long>("Left", 0)),
+                    PixelsFromTwipsY(placement.ReadProperty<Long>("Top", 0)),
+                    PixelsFromTwipsX(placement.ReadProperty<Long>("Left", 0) + placement.ReadProperty<Long>("Width", 1200)),
+                    PixelsFromTwipsY(placement.ReadProperty<Long>("Top", 0) + placement.ReadProperty<Long>("Height", 1200))};
+  visible_ = static_cast<bool>(placement.ReadProperty<Boolean>("Visible", True));
+  control_ = factory_();
+  control_->Attach(*this, pixels);
+  control_->Load(placement);
+  return CreationContext{context.form, control_->hWnd(), nullptr};
+}
+
+void FormControlSite::Release() {
+  if (control_) control_->Detach();
+  control_.reset();
+  form_ = nullptr;
+}
+
+void FormControlSite::FormShown() {
+  if (control_ && visible_) control_->NotifyShow();
+}
+
+void FormControlSite::FormHidden() {
+  if (control_ && visible_) control_->NotifyHide();
+}
+
+void FormControlSite::FormAmbientChanged(std::string_view propertyName) {
+  RefreshAmbient();
+  if (control_) control_->NotifyAmbientChanged(propertyName);
+}
+
+void FormControlSite::RefreshAmbient() {
+  ambient_.Font = form_->Font();
+  ambient_.BackColor = form_->BackColor();
+  ambient_.UserMode = true;
+}
+
+UserControl& FormControlSite::Object() const {
+  if (!control_) throw RuntimeError(error_number::ObjectRequired, name_ + " is not loaded");
+  return *control_;
+}
+
+ContainerObject* FormControlSite::Container() {
+  if (auto* frame = dynamic_cast<ContainerObject*>(Control::FromWindow(containerWindow_))) return frame;
+  return form_;
+}
+
+Long FormControlSite::Left() const { return RectInParent(Object().hWnd()).left * Screen().TwipsPerPixelX(); }
+Long FormControlSite::Top() const { return RectInParent(Object().hWnd()).top * Screen().TwipsPerPixelY(); }
+Long FormControlSite::Width() const { return Object().Width(); }
+Long FormControlSite::Height() const { return Object().Height(); }
+
+void FormControlSite::Move(Long left, Long top, Long width, Long height) {
+  MoveWindow(Object().hWnd(), PixelsFromTwipsX(left), PixelsFromTwipsY(top), PixelsFromTwipsX(width),
+             PixelsFromTwipsY(height), TRUE);
+}
+
+void FormControlSite::SetVisible(bool visible) {
+  if (visible == visible_) return;
+  visible_ = visible;
+  if (form_ != nullptr && !form_->Visible()) return;
+  visible ? Object().NotifyShow() : Object().NotifyHide();
+}
+
+}  // namespace host

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "host/forms/bindable.h"
+#include "host/usercontrol/site.h"
+#include "host/usercontrol/user_control.h"
+
+namespace host {
+
+// A user control placed on a form of this program (a private control): the
+// form creates it from its description block, reads its property bag from
+// that block, shows, hides and unloads it with the form, and is its
+// extender. Ambient properties follow the form; UserMode is True.
+class FormControlSite : public Bindable, public UserControlSite, public Extender {
+ public:
+  using Factory = std::function<std::unique_ptr<UserControl>()>;
+  FormControlSite(Form& form, std::string name, Factory factory);
+  FormControlSite(ArrayElement, std::string name, Integer index, Factory factory);
+  ~FormControlSite() override;
+
+  CreationContext Create(const ObjectDescription& description, const CreationContext& context) override;
+  void Release() override;
+  void FormShown() override;
+  void FormHidden() override;
+  void FormAmbientChanged(std::string_view propertyName) override;
+
+  HWND ContainerWindow() override { return containerWindow_; }
+  const AmbientProperties& Ambient() const override { return ambient_; }
+  host::Extender* Extender() override { return this; }
+  void PropertyChanged(std::string_view) override {}
+
+  std::string Name() const override { return name_; }
+  Integer Index() const override { return index_; }
+  ContainerObject* Container() override;
+  Form* Parent() override { return form_; }
+  Long Left() const override;
+  Long Top() const override;
+  Long Width() const override;
+  Long Height() const override;
+  void Move(Long left, Long top, Long width, Long height) override;
+  bool Visible() const override { return visible_; }
+  void SetVisible(bool visible) override;
+
+ protected:
+  UserControl& Object() const;
+
+ private:
+  void RefreshAmbient();
+
+  std::string name_;
+  Integer index_ = -1;
+  Factory factory_;
+  std::unique_ptr<UserControl> control_;
+  Form* form_ = nullptr;
+  HWND containerWindow_ = nullptr;
+  AmbientProperties ambient_;
+  bool visible_ = true;
+};
+
+// The typed handle a form declares for each user control it holds:
+//   UserControlHost<DayGrid> DayGrid1{*this, "DayGrid1"};
+//   DayGrid1->SetDayGridStyle(1);
+template <typename T>
+class UserControlHost : public FormControlSite {
+ public:
+  UserControlHost(Form& form, std::string name)
+      : FormControlSite(form, std::move(name), [] { return std::make_unique<T>(); }) {}
+  UserControlHost(ArrayElement tag, std::string name, Integer index)
+      : FormControlSite(tag, std::move(name), index, [] { return std::make_unique<T>(); }) {}
+  T* operator->() const { return &static_cast<T&>(Object()); }
+  T& operator*() const { return static_cast<T&>(Object()); }
+};
+
+}  // namespace host

@@ -1,0 +1,206 @@
+#include "host/usercontrol/user_control.h"
+
+#include "host/controls/control.h"
+#include "host/runtime/error.h"
+#include "host/runtime/untrapped_error.h"
+#include "host/services/screen.h"
+#include "host/win32/dc_scope.h"
+
+namespace host {
+namespace {
+
+const char* RegisterSurfaceClass() {
+  static constexpr const char* kClassName = "HostUserControl";
+  static const bool registered = [] {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    // A DC of its own, so that hDC stays valid between events.
+    windowClass.style = CS_OWNDC | CS_DBLCLKS;
+    windowClass.lpfnWndProc = UserControl::WindowProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kClassName;
+    return RegisterClassExA(&windowClass) != 0;
+  }();
+  if (!registered) throw RuntimeError(error_number::OutOfMemory);
+  return kClassName;
+}
+
+SIZE ClientSize(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  return {client.right, client.bottom};
+}
+
+}  // namespace
+
+UserControl::~UserControl() { Detach(); }
+
+void UserControl::Attach(UserControlSite& site, const RECT& pixels) {
+  site_ = &site;
+  window_.reset(CreateWindowExA(0, RegisterSurfaceClass(), "", WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_TABSTOP,
+                                pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top,
+                                site.ContainerWindow(), nullptr, GetModuleHandleA(nullptr), this));
+  if (!window_) throw RuntimeError(error_number::OutOfMemory, "the user control window could not be created");
+  fontHandle_ = font_.CreateHandle();
+  RunEventHandler([this] { UserControl_Initialize(); });
+}
+
+void UserControl::InitNew() {
+  RunEventHandler([this] { UserControl_InitProperties(); });
+  propertiesRead_ = true;
+  RaiseResize();
+}
+
+void UserControl::Load(const PropertyBag& bag) {
+  RunEventHandler([&] { UserControl_ReadProperties(bag); });
+  propertiesRead_ = true;
+  RaiseResize();
+}
+
+PropertyBag UserControl::Save() {
+  PropertyBag bag;
+  RunEventHandler([&] { UserControl_WriteProperties(bag); });
+  return bag;
+}
+
+void UserControl::NotifyShow() {
+  ShowWindow(window_.get(), SW_SHOWNA);
+  RunEventHandler([this] { UserControl_Show(); });
+}
+
+void UserControl::NotifyHide() {
+  ShowWindow(window_.get(), SW_HIDE);
+  RunEventHandler([this] { UserControl_Hide(); });
+}
+
+void UserControl::NotifyAmbientChanged(std::string_view propertyName) {
+  const std::string name(propertyName);
+  RunEventHandler([&] { UserControl_AmbientChanged(name); });
+}
+
+void UserControl::Detach() {
+  if (site_ == nullptr) return;
+  RunEventHandler([this] { UserControl_Terminate(); });
+  window_.reset();
+  site_ = nullptr;
+}
+
+HDC UserControl::hDC() const { return GetDC(window_.get()); }
+
+void UserControl::SetBackColor(OleColor color) {
+  backColor_ = color;
+  backBrush_.reset();
+  InvalidateRect(window_.get(), nullptr, TRUE);
+}
+
+void UserControl::SetBorderStyle(Integer style) {
+  if (style != 0 && style != 1) throw RuntimeError(error_number::InvalidPropertyValue);
+  borderStyle_ = style;
+  const LONG current = GetWindowLongA(window_.get(), GWL_STYLE);
+  SetWindowLongA(window_.get(), GWL_STYLE, style == 1 ? (current | WS_BORDER) : (current & ~WS_BORDER));
+  SetWindowPos(window_.get(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+}
+
+bool UserControl::Enabled() const { return IsWindowEnabled(window_.get()) != 0; }
+
+void UserControl::SetEnabled(bool enabled) { EnableWindow(window_.get(), enabled); }
+
+void UserControl::SetFont(const host::Font& font) {
+  font_ = font;
+  fontHandle_ = font_.CreateHandle();
+}
+
+Long UserControl::Width() const {
+  RECT bounds{};
+  GetWindowRect(window_.get(), &bounds);
+  return (bounds.right - bounds.left) * Screen().TwipsPerPixelX();
+}
+
+Long UserControl::Height() const {
+  RECT bounds{};
+  GetWindowRect(window_.get(), &bounds);
+  return (bounds.bottom - bounds.top) * Screen().TwipsPerPixelY();
+}
+
+void UserControl::Size(Long width, Long height) {
+  SetWindowPos(window_.get(), nullptr, 0, 0, PixelsFromTwipsX(width), PixelsFromTwipsY(height),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+Single UserControl::ScaleWidth() const {
+  const LONG pixels = ClientSize(window_.get()).cx;
+  return static_cast<Single>(scaleMode_ == 3 ? pixels : pixels * Screen().TwipsPerPixelX());
+}
+
+Single UserControl::ScaleHeight() const {
+  const LONG pixels = ClientSize(window_.get()).cy;
+  return static_cast<Single>(scaleMode_ == 3 ? pixels : pixels * Screen().TwipsPerPixelY());
+}
+
+void UserControl::Cls() {
+  const WindowDC dc(window_.get());
+  Control::FillBackground(window_.get(), dc.dc(), backColor_, backBrush_);
+}
+
+void UserControl::Refresh() {
+  InvalidateRect(window_.get(), nullptr, TRUE);
+  UpdateWindow(window_.get());
+}
+
+const AmbientProperties& UserControl::Ambient() const {
+  if (site_ == nullptr) throw RuntimeError(error_number::ObjectRequired, "the control is not sited");
+  return site_->Ambient();
+}
+
+Extender& UserControl::Extender() const {
+  host::Extender* extender = site_ != nullptr ? site_->Extender() : nullptr;
+  if (extender == nullptr) throw RuntimeError(error_number::ObjectRequired, "the container offers no extender");
+  return *extender;
+}
+
+void UserControl::PropertyChanged(std::string_view propertyName) {
+  if (site_ != nullptr) site_->PropertyChanged(propertyName);
+}
+
+void UserControl::RequireDesignTime(std::string_view propertyName) const {
+  if (Ambient().UserMode) {
+    throw RuntimeError(error_number::PropertyReadOnly, "'" + std::string(propertyName) + "' property is read-only");
+  }
+}
+
+void UserControl::RaiseResize() {
+  const SIZE size = ClientSize(window_.get());
+  if (!propertiesRead_ || (size.cx == lastSize_.cx && size.cy == lastSize_.cy)) return;
+  lastSize_ = size;
+  RunEventHandler([this] { UserControl_Resize(); });
+}
+
+void UserControl::Paint() {
+  const PaintScope paint(window_.get());
+  RunEventHandler([this] { UserControl_Paint(); });
+}
+
+LRESULT CALLBACK UserControl::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+  }
+  auto* control = reinterpret_cast<UserControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (message == WM_NCDESTROY) SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+  if (control == nullptr || control->window_.get() != window) return DefWindowProcA(window, message, wParam, lParam);
+  return control->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT UserControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SIZE: RaiseResize(); return 0;
+    case WM_PAINT: Paint(); return 0;
+    case WM_ERASEBKGND: return Control::FillBackground(window_.get(), reinterpret_cast<HDC>(wParam), backColor_, backBrush_);
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(fontHandle_.get());
+    case WM_SETFOCUS: RunEventHandler([this] { UserControl_GotFocus(); }); return 0;
+    default: return DefWindowProcA(window_.get(), message, wParam, lParam);
+  }
+}
+
+}  // namespace host

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <windows.h>
+// windows.h first: oleauto.h relies on its types.
+#include <oleauto.h>
+
+#include <string>
+#include <string_view>
+
+namespace host {
+
+// Owns one BSTR (SysFreeString).
+class Bstr {
+ public:
+  Bstr() = default;
+  explicit Bstr(std::string_view ansi);
+  Bstr(Bstr&& other) noexcept : value_(other.value_) { other.value_ = nullptr; }
+  Bstr& operator=(Bstr&& other) noexcept;
+  Bstr(const Bstr&) = delete;
+  Bstr& operator=(const Bstr&) = delete;
+  ~Bstr() { SysFreeString(value_); }
+
+  BSTR get() const { return value_; }
+  BSTR* put();  // frees the current value; for out-parameters
+  std::string ToAnsi() const;
+
+ private:
+  BSTR value_ = nullptr;
+};
+
+}  // namespace host
