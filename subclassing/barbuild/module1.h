@@ -1,0 +1,35 @@
+#pragma once
+
+#include <windows.h>
+
+#include "host/runtime/resume_next.h"
+#include "host/runtime/types.h"
+#include "host/win32/unique_handle.h"
+#include "subclassing/barbuild/user32.h"
+
+namespace barbuild {
+
+// A menu this program built, destroyed through the DestroyMenu it binds by
+// name; a release that cannot be bound is skipped, as in FreeMenu.
+struct GatewayMenuTraits {
+  static HMENU Invalid() { return nullptr; }
+  static void Close(HMENU menu) {
+    host::ResumeNext()([&] { destroyMenu(menu); });
+  }
+};
+using MenuHandle = host::UniqueHandle<HMENU, GatewayMenuTraits>;
+
+namespace Module1 {
+
+// The form window's own procedure while MenuWindowProc is installed; 0 otherwise.
+extern host::Long OldWindowProc;
+
+// Destroys the menu if there is one and clears the handle.
+void FreeMenu(MenuHandle& handle);
+
+// The form window's replacement procedure: the form handles every message
+// first; the commands of the built menu are then shown in Form1's label.
+LRESULT CALLBACK MenuWindowProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+
+}  // namespace Module1
+}  // namespace barbuild

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <windows.h>
+
+#include "host/win32/gateway.h"
+
+namespace boxdress {
+
+// The Win32 functions this program binds by name on first call.
+inline const host::Win32Function<decltype(::GetActiveWindow)> getActiveWindow{"user32", "GetActiveWindow"};
+inline const host::Win32Function<decltype(::SetWindowLongA)> setWindowLong{"user32", "SetWindowLongA"};
+inline const host::Win32Function<decltype(::GetWindowLongA)> getWindowLong{"user32", "GetWindowLongA"};
+inline const host::Win32Function<decltype(::CallWindowProcA)> callWindowProc{"user32", "CallWindowProcA"};
+inline const host::Win32Function<decltype(::GetWindowRect)> getWindowRect{"user32", "GetWindowRect"};
+inline const host::Win32Function<decltype(::MoveWindow)> moveWindow{"user32", "MoveWindow"};
+inline const host::Win32Function<decltype(::GetDlgItem)> getDlgItem{"user32", "GetDlgItem"};
+inline const host::Win32Function<decltype(::GetWindow)> getWindow{"user32", "GetWindow"};
+inline const host::Win32Function<decltype(::GetClassNameA)> getClassName{"user32", "GetClassNameA"};
+inline const host::Win32Function<decltype(::SetWindowTextA)> setWindowText{"user32", "SetWindowTextA"};
+inline const host::Win32Function<decltype(::SendMessageA)> sendMessage{"user32", "SendMessageA"};
+inline const host::Win32Function<decltype(::LoadImageA)> loadImage{"user32", "LoadImageA"};
+inline const host::Win32Function<decltype(::DestroyIcon)> destroyIcon{"user32", "DestroyIcon"};
+inline const host::Win32Function<decltype(::GetObjectA)> getObject{"gdi32", "GetObjectA"};
+inline const host::Win32Function<decltype(::CreateFontIndirectA)> createFontIndirect{"gdi32", "CreateFontIndirectA"};
+inline const host::Win32Function<decltype(::DeleteObject)> deleteObject{"gdi32", "DeleteObject"};
+
+}  // namespace boxdress

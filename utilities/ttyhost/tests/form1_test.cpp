@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+#include "host/services/screen.h"
+#include "host/services/shell.h"
+#include "utilities/ttyhost/form1.h"
+#include "utilities/ttyhost/module1.h"
+#include "utilities/ttyhost/tests/batch_file.h"
+#include "utilities/ttyhost/tests/console_typist.h"
+
+namespace ttyhost {
+namespace {
+
+using Form1Test = testing::WithoutAConsole;
+
+TEST_F(Form1Test, HasTheTwoButtonsOfTheDescription) {
+  Form1 form;
+  form.Load();
+  EXPECT_EQ(form.Caption(), "Form1");
+  RECT client{};
+  GetClientRect(form.hWnd(), &client);
+  EXPECT_EQ(client.right, host::PixelsFromTwipsX(4056));
+  EXPECT_EQ(client.bottom, host::PixelsFromTwipsY(840));
+  EXPECT_EQ(form.Command1.Caption(), "Run console...");
+  EXPECT_EQ(form.Command2.Caption(), "Run Test.bat");
+  const host::Long twipsX = host::Screen().TwipsPerPixelX();
+  EXPECT_EQ(form.Command1.Left(), host::PixelsFromTwipsX(240) * twipsX);
+  EXPECT_EQ(form.Command2.Left(), host::PixelsFromTwipsX(2100) * twipsX);
+  EXPECT_EQ(form.Command1.Top(), form.Command2.Top());
+  EXPECT_EQ(form.Command1.Width(), host::PixelsFromTwipsX(1632) * twipsX);
+  form.Unload();
+}
+
+TEST_F(Form1Test, Command1RunsThePromptInANewConsole) {
+  Form1 form;
+  form.Show();
+  bool prompted = false;
+  testing::ConsoleTypist typist([&](const testing::ConsoleSession& console) {
+    prompted = console.WaitForText(host::CurDir() + ">");
+  });
+  SendMessageA(form.Command1.hWnd(), BM_CLICK, 0, 0);
+  EXPECT_TRUE(typist.Join());
+  EXPECT_TRUE(prompted);
+  EXPECT_EQ(hConsoleIn, nullptr);
+  form.Unload();
+}
+
+TEST_F(Form1Test, Command2StartsTestBatFromTheCurrentDirectory) {
+  const testing::MarkingBatchFile batch("test.bat");
+  Form1 form;
+  form.Show();
+  SendMessageA(form.Command2.hWnd(), BM_CLICK, 0, 0);
+  EXPECT_EQ(GetConsoleWindow(), nullptr);
+  EXPECT_TRUE(batch.WaitUntilRun());
+  form.Unload();
+}
+
+}  // namespace
+}  // namespace ttyhost
