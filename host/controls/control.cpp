@@ -122,6 +122,11 @@ void Control::SetToolTipText(std::string_view text) {
   UpdateToolTip();
 }
 
+void Control::Refresh() {
+  InvalidateRect(hWnd(), nullptr, TRUE);
+  UpdateWindow(hWnd());
+}
+
 void Control::UpdateToolTip() {
   if (toolTipText_.empty()) {
     toolTip_.reset();

@@ -58,6 +58,8 @@ class Control : public Bindable {
   void SetForeColor(OleColor color);
   const std::string& ToolTipText() const { return toolTipText_; }
   void SetToolTipText(std::string_view text);
+  // Repaints the control now rather than when the message loop gets to it.
+  void Refresh();
 
   // Routing of notifications the parent window receives.
   static Control* FromWindow(HWND window);

@@ -150,7 +150,9 @@ void Form::Show() {
   }
   ShowWindow(window_.get(), SW_SHOW);
   SetForegroundWindow(window_.get());
-  for (Bindable* binding : created_) binding->FormShown();
+  // By index: a control's Show handler may run a message loop in which the
+  // form unloads and empties the list.
+  for (std::size_t at = 0; at < created_.size(); ++at) created_[at]->FormShown();
 }
 
 void Form::Hide() {
@@ -181,6 +183,8 @@ void Form::Destroy() {
   // Run's loop sees the empty Forms collection after this message; no
   // WM_QUIT is posted, so a message box shown afterwards still works.
   Forms().Remove(*this);
+  // Wakes a loop that waits in GetMessage for the form's end (a control's own loop).
+  PostMessageA(nullptr, WM_NULL, 0, 0);
 }
 
 void Form::ZOrder() {

@@ -98,6 +98,7 @@ class Form : public ContainerObject {
   void Destroy();
   void Paint();
   bool RouteCommand(WPARAM wParam, LPARAM lParam);
+  bool KeepFocusAcrossActivation(WPARAM wParam);
 
   std::string name_;
   UniqueWindow window_;
@@ -109,6 +110,7 @@ class Form : public ContainerObject {
   host::Font font_;
   UniqueFont fontHandle_;
   Integer scaleMode_ = vbTwips;
+  HWND lastFocus_ = nullptr;
 };
 
 }  // namespace host

@@ -31,6 +31,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       if (RouteCommand(wParam, lParam)) return 0;
       break;
+    case WM_ACTIVATE:
+      if (KeepFocusAcrossActivation(wParam)) return 0;
+      break;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
@@ -49,6 +52,20 @@ bool Form::RouteCommand(WPARAM wParam, LPARAM lParam) {
   const auto item = menuCommands_.find(LOWORD(wParam));
   if (HIWORD(wParam) != 0 || item == menuCommands_.end()) return false;
   item->second->Click.Raise();
+  return true;
+}
+
+// Like a dialog, the form gives the focus back to the control that had it
+// when the form was deactivated (by a message box, another window).
+bool Form::KeepFocusAcrossActivation(WPARAM wParam) {
+  const HWND window = window_.get();
+  if (LOWORD(wParam) == WA_INACTIVE) {
+    const HWND focus = GetFocus();
+    if (focus != nullptr && IsChild(window, focus)) lastFocus_ = focus;
+    return false;
+  }
+  if (HIWORD(wParam) != 0 || lastFocus_ == nullptr || !IsChild(window, lastFocus_)) return false;
+  SetFocus(lastFocus_);
   return true;
 }
 

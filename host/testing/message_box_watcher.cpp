@@ -61,11 +61,15 @@ void MessageBoxWatcher::RecordAndAnswer(HWND box) {
     if (className == "Button") {
       if (firstButton == nullptr) firstButton = child;
       record.buttons.push_back(TextOf(child));
+      const auto fontHandle = reinterpret_cast<HFONT>(SendMessageA(child, WM_GETFONT, 0, 0));
       LOGFONTA font{};
-      GetObjectA(reinterpret_cast<HFONT>(SendMessageA(child, WM_GETFONT, 0, 0)), sizeof font, &font);
+      GetObjectA(fontHandle, sizeof font, &font);
       record.buttonFonts.push_back(font);
+      record.buttonFontHandles.push_back(fontHandle);
     } else if (className == "Static" && GetDlgCtrlID(child) == 0xFFFF) {
       record.text = TextOf(child);
+    } else if (className == "Static" && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+      record.icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
     }
   }
   seen_.push_back(record);

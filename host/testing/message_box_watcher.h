@@ -14,6 +14,9 @@ struct MessageBoxRecord {
   RECT bounds{};
   std::vector<std::string> buttons;
   std::vector<LOGFONTA> buttonFonts;
+  std::vector<HFONT> buttonFontHandles;
+  // What the box's icon static (SS_ICON) showed; null when it has none.
+  HICON icon = nullptr;
 };
 
 // While it lives, every message box (dialog class #32770) this thread opens

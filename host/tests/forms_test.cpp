@@ -141,6 +141,15 @@ TEST_F(FormTest, ControlsAreRealChildWindowsPlacedInTwips) {
   EXPECT_EQ(form.Command1.Height(), 600);
 }
 
+TEST_F(FormTest, RefreshRepaintsAControlAtOnce) {
+  form.Show();
+  form.Label1.SetCaption("New text");
+  RECT pending{};
+  ASSERT_TRUE(GetUpdateRect(form.Label1.hWnd(), &pending, FALSE)) << "the new text waits for a paint";
+  form.Label1.Refresh();
+  EXPECT_FALSE(GetUpdateRect(form.Label1.hWnd(), &pending, FALSE));
+}
+
 TEST_F(FormTest, ControlArrayHandlersReceiveTheElementIndex) {
   form.Load();
   EXPECT_EQ(form.Check1.Count(), 2);

@@ -5,9 +5,11 @@
 #include "host/runtime/error.h"
 #include "host/services/app.h"
 #include "host/services/beep.h"
+#include "host/services/message_box.h"
 #include "host/services/screen.h"
 #include "host/services/shell.h"
 #include "host/services/timer.h"
+#include "host/testing/message_box_watcher.h"
 #include "host/testing/message_loop.h"
 #include "host/win32/unique_handle.h"
 
@@ -94,6 +96,19 @@ TEST(App, TitleDefaultsToTheProgramNameAndCanBeSet) {
   EXPECT_EQ(App().hInstance(), GetModuleHandleA(nullptr));
   App().SetTitle("Other");
   EXPECT_EQ(App().Title(), "Other");
+}
+
+TEST(MsgBox, ReturnsTheButtonPressedAndTheWatcherSeesItsParts) {
+  testing::MessageBoxWatcher watcher(IDNO);
+  EXPECT_EQ(MsgBox("Question?", vbYesNo | vbInformation, "Title"), vbNo);
+  ASSERT_EQ(watcher.Seen().size(), 1u);
+  const testing::MessageBoxRecord& box = watcher.Seen()[0];
+  EXPECT_EQ(box.text, "Question?");
+  EXPECT_EQ(box.title, "Title");
+  EXPECT_EQ(box.buttons, (std::vector<std::string>{"&Yes", "&No"}));
+  ASSERT_EQ(box.buttonFontHandles.size(), 2u);
+  EXPECT_NE(box.buttonFontHandles[0], nullptr) << "the dialog font, which goes with the box";
+  EXPECT_EQ(box.icon, LoadIcon(nullptr, IDI_INFORMATION)) << "the shared system icon";
 }
 
 }  // namespace
