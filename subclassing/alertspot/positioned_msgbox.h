@@ -7,10 +7,14 @@
 
 #include "host/runtime/types.h"
 #include "host/services/message_box.h"
+#include "subclassing/alertspot/box_placement.h"
 
 // Module Alertspot: the runtime's message box, opened with its top-left
 // corner at a chosen screen position.
 namespace alertspot::Alertspot {
+
+// OldWindowProc, BoxLeft and BoxTop of this module.
+extern BoxPlacement Placement;
 
 // A negative X or Y keeps the position the system chose on that axis.
 // Returns the button the user pressed.

@@ -7,6 +7,7 @@
 
 #include "host/runtime/types.h"
 #include "host/services/message_box.h"
+#include "subclassing/alertspot/box_placement.h"
 #include "subclassing/boxdress/box_handles.h"
 
 // Module1: the runtime's message box, opened at a chosen screen position and
@@ -17,6 +18,9 @@ namespace boxdress::Module1 {
 // live exactly as long as the message box; null otherwise.
 extern BoxFontHandle BoxFont;
 extern BoxIconHandle BoxIcon;
+// OldWindowProc, BoxLeft and BoxTop: the box is placed as alertspot places it.
+using alertspot::BoxPlacement;
+extern BoxPlacement Placement;
 
 // A negative X or Y keeps the position the system chose on that axis.
 // Returns the button the user pressed.

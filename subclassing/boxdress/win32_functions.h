@@ -6,13 +6,10 @@
 
 namespace boxdress {
 
-// The Win32 functions this program binds by name on first call.
-inline const host::Win32Function<decltype(::GetActiveWindow)> getActiveWindow{"user32", "GetActiveWindow"};
-inline const host::Win32Function<decltype(::SetWindowLongA)> setWindowLong{"user32", "SetWindowLongA"};
+// The Win32 functions this program binds by name on first call, beside those
+// of the placement it shares with alertspot.
 inline const host::Win32Function<decltype(::GetWindowLongA)> getWindowLong{"user32", "GetWindowLongA"};
-inline const host::Win32Function<decltype(::CallWindowProcA)> callWindowProc{"user32", "CallWindowProcA"};
 inline const host::Win32Function<decltype(::GetWindowRect)> getWindowRect{"user32", "GetWindowRect"};
-inline const host::Win32Function<decltype(::MoveWindow)> moveWindow{"user32", "MoveWindow"};
 inline const host::Win32Function<decltype(::GetDlgItem)> getDlgItem{"user32", "GetDlgItem"};
 inline const host::Win32Function<decltype(::GetWindow)> getWindow{"user32", "GetWindow"};
 inline const host::Win32Function<decltype(::GetClassNameA)> getClassName{"user32", "GetClassNameA"};
