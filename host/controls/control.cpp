@@ -5,18 +5,12 @@
 #include "host/forms/form.h"
 #include "host/runtime/error.h"
 #include "host/services/screen.h"
+#include "host/win32/window_geometry.h"
 
 namespace host {
 namespace {
 
 constexpr const char* kControlProperty = "host.control";
-
-RECT RectInParent(HWND window) {
-  RECT bounds{};
-  GetWindowRect(window, &bounds);
-  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&bounds), 2);
-  return bounds;
-}
 
 }  // namespace
 
@@ -153,6 +147,11 @@ bool Control::RouteCommand(HWND child, WORD notification) {
   if (control == nullptr) return false;
   control->OnCommand(notification);
   return true;
+}
+
+LRESULT Control::ColorChild(WPARAM dc, LPARAM child) {
+  Control* control = FromWindow(reinterpret_cast<HWND>(child));
+  return control ? reinterpret_cast<LRESULT>(control->OnControlColor(reinterpret_cast<HDC>(dc))) : 0;
 }
 
 HBRUSH Control::OnControlColor(HDC dc) {

@@ -65,6 +65,9 @@ class Control : public Bindable {
   static Control* FromWindow(HWND window);
   static bool RouteCommand(HWND child, WORD notification);
   virtual HBRUSH OnControlColor(HDC dc);
+  // The parent's answer to WM_CTLCOLOR* for one of our controls; 0 when the
+  // child is not ours, so the message goes on to the default handling.
+  static LRESULT ColorChild(WPARAM dc, LPARAM child);
   // Paints a window's background in an OleColor, caching the brush.
   static LRESULT FillBackground(HWND window, HDC dc, OleColor color, UniqueBrush& brush);
 

@@ -22,9 +22,7 @@ LRESULT CALLBACK FrameSubclassProc(HWND window, UINT message, WPARAM wParam, LPA
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
-      if (Control* control = Control::FromWindow(reinterpret_cast<HWND>(lParam))) {
-        return reinterpret_cast<LRESULT>(control->OnControlColor(reinterpret_cast<HDC>(wParam)));
-      }
+      if (const LRESULT brush = Control::ColorChild(wParam, lParam)) return brush;
       break;
     default: break;
   }

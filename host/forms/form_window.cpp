@@ -38,9 +38,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
-      if (Control* control = Control::FromWindow(reinterpret_cast<HWND>(lParam))) {
-        return reinterpret_cast<LRESULT>(control->OnControlColor(reinterpret_cast<HDC>(wParam)));
-      }
+      if (const LRESULT brush = Control::ColorChild(wParam, lParam)) return brush;
       break;
     default: break;
   }

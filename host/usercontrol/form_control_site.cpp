@@ -5,18 +5,9 @@
 #include "host/forms/form.h"
 #include "host/runtime/error.h"
 #include "host/services/screen.h"
+#include "host/win32/window_geometry.h"
 
 namespace host {
-namespace {
-
-RECT RectInParent(HWND window) {
-  RECT bounds{};
-  GetWindowRect(window, &bounds);
-  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&bounds), 2);
-  return bounds;
-}
-
-}  // namespace
 
 FormControlSite::FormControlSite(Form& form, std::string name, Factory factory)
     : name_(std::move(name)), factory_(std::move(factory)) {
