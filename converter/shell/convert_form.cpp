@@ -1,7 +1,10 @@
 #include "converter/shell/convert_form.h"
 
+#include <optional>
+
 #include "converter/core/byte_sink.h"
 #include "converter/core/form_file.h"
+#include "converter/shell/output_file.h"
 
 namespace converter::shell {
 namespace {
@@ -18,13 +21,14 @@ void ShowFailure(const FileError& error) {
 }  // namespace
 
 void ConvertForm(ProgramState& state) {
+  std::optional<OutputFile> output;
   try {
     // Read first, so a form that cannot be read costs no conversion number.
     const std::string formText = ReadFormFile(state.inputPath);
-    StringSink output;
-    state.converter.ConvertForm(formText, state.inputPath, output);
-    // Written whole or not at all, and only then reported as saved.
-    WriteFileAtomically(state.outputPath, output.bytes());
+    StringSink bytes;
+    state.converter.ConvertForm(formText, state.inputPath, bytes);
+    // Written whole before it is reported as saved; closed after the report.
+    output.emplace(state.outputPath, bytes.bytes());
   } catch (const FileError& error) {
     ShowFailure(error);
     return;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,15 @@ constexpr char kFormWithoutMenu[] =
 
 LocalDateTime FixedTime() { return {2024, 5, 17, 9, 30, 0}; }
 
+// The error another program gets when it opens the file for reading now.
+DWORD OpenForReadingError(const std::string& path) {
+  const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return GetLastError();
+  CloseHandle(file);
+  return ERROR_SUCCESS;
+}
+
 std::string LabelText(HWND dialog) {
   std::array<char, 512> text{};
   return std::string(text.data(), static_cast<size_t>(GetDlgItemTextA(dialog, kFormLabel, text.data(), text.size())));
@@ -109,9 +119,13 @@ TEST_P(ConversionTest, ChosenFormIsConvertedSavedAndReported) {
   const std::string formPath = folder_.Write("Orders.frm", kFormWithMenu);
   const std::string outputPath = folder_.PathOf("Orders.DDT");
   DialogAnswerer answerer({TypeFileNameAndConfirm(formPath)});
+  DWORD errorWhileBoxOpen = ERROR_SUCCESS;
+  answerer.WhileMessageBoxOpen([&] { errorWhileBoxOpen = OpenForReadingError(outputPath); });
 
   PressConvert();
 
+  EXPECT_EQ(errorWhileBoxOpen, static_cast<DWORD>(ERROR_SHARING_VIOLATION)) << "held open, unshared, until the box closes";
+  EXPECT_EQ(OpenForReadingError(outputPath), static_cast<DWORD>(ERROR_SUCCESS)) << "closed after the box";
   ASSERT_EQ(answerer.fileDialogs().size(), 1u);
   EXPECT_EQ(answerer.fileDialogs()[0].title, "Open File");
   EXPECT_EQ(answerer.fileDialogs()[0].filterNames, std::vector<std::string>({"Visual Basic Forms", "All Files"}));
@@ -181,6 +195,23 @@ TEST_P(ConversionTest, UnwritableOutputIsReportedAsAnErrorNotAsSaved) {
   EXPECT_FALSE(answerer.messageBoxes()[0].hasOwner);
   EXPECT_TRUE(GetFileAttributesA(outputPath.c_str()) & FILE_ATTRIBUTE_DIRECTORY) << "the folder is left as it was";
   EXPECT_EQ(LabelText(dialog()), "VB Form: " + formPath);
+}
+
+TEST_P(ConversionTest, OutputLockedByAnotherProgramIsReportedAndLeftAsItWas) {
+  const std::string formPath = folder_.Write("Orders.frm", kFormWithMenu);
+  const std::string outputPath = folder_.Write("Orders.DDT", "previous");
+  {
+    const std::unique_ptr<void, decltype(&CloseHandle)> lock(
+        CreateFileA(outputPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr),
+        &CloseHandle);
+    ASSERT_NE(lock.get(), INVALID_HANDLE_VALUE);
+    DialogAnswerer answerer({TypeFileNameAndConfirm(formPath)});
+    PressConvert();
+    ASSERT_EQ(answerer.messageBoxes().size(), 1u);
+    EXPECT_EQ(answerer.messageBoxes()[0].title, "Error");
+    EXPECT_NE(answerer.messageBoxes()[0].text.find(outputPath), std::string::npos) << answerer.messageBoxes()[0].text;
+  }
+  EXPECT_EQ(ReadBytes(outputPath), "previous");
 }
 
 // A form that cannot be read costs no conversion number, so the next output

@@ -131,6 +131,7 @@ void DialogAnswerer::AnswerFileDialog(HWND dialog) {
 
 void DialogAnswerer::AnswerMessageBox(HWND box) {
   messageBoxes_.push_back({WindowText(box), MessageBoxText(box), GetWindow(box, GW_OWNER) != nullptr});
+  if (messageBoxProbe_) messageBoxProbe_();
   PostMessageA(box, WM_COMMAND, IDOK, 0);
 }
 

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace converter::shell::testing {
@@ -31,6 +32,9 @@ class DialogAnswerer {
   DialogAnswerer(const DialogAnswerer&) = delete;
   DialogAnswerer& operator=(const DialogAnswerer&) = delete;
 
+  // Runs while each message box is still open, before it is answered.
+  void WhileMessageBoxOpen(std::function<void()> probe) { messageBoxProbe_ = std::move(probe); }
+
   const std::vector<SeenMessageBox>& messageBoxes() const { return messageBoxes_; }
   const std::vector<SeenFileDialog>& fileDialogs() const { return fileDialogs_; }
 
@@ -47,6 +51,7 @@ class DialogAnswerer {
   HWND pendingFileDialog_ = nullptr;
   UINT_PTR readyPoll_ = 0;
   std::vector<FileDialogAction> fileDialogActions_;
+  std::function<void()> messageBoxProbe_;
   std::vector<SeenMessageBox> messageBoxes_;
   std::vector<SeenFileDialog> fileDialogs_;
 };
