@@ -39,6 +39,7 @@ CreationContext Control::Create(const ObjectDescription& description, const Crea
   if (window_ == nullptr) throw RuntimeError(error_number::OutOfMemory, bag.Context() + ": the window could not be created");
   parent_ = context.parentWindow;
   SetPropA(window_, kControlProperty, this);
+  PlaceInTabOrder();
   fontHandle_ = font_.CreateHandle();
   Send(WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_.get()), FALSE);
   toolTipText_ = bag.ReadProperty<std::string>("ToolTipText", "");
@@ -46,6 +47,8 @@ CreationContext Control::Create(const ObjectDescription& description, const Crea
   ApplySettings(bag);
   return CreationContext{context.form, window_, nullptr};
 }
+
+Control::~Control() { Control::Release(); }
 
 void Control::Release() {
   // The parent window destroys the child window itself.
@@ -94,10 +97,26 @@ void Control::SetTabIndex(Integer tabIndex) {
   SetWindowPos(window_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+// The description lists controls in drawing order, not tab order; dialog
+// navigation follows the window order, so each new window goes before the
+// first sibling control with a higher TabIndex.
+void Control::PlaceInTabOrder() const {
+  HWND after = HWND_TOP;
+  for (HWND sibling = GetWindow(window_, GW_HWNDFIRST); sibling != nullptr; sibling = GetWindow(sibling, GW_HWNDNEXT)) {
+    if (sibling == window_) return;
+    const Control* control = FromWindow(sibling);
+    if (control != nullptr && control->TabIndex() > tabIndex_) break;
+    after = sibling;
+  }
+  SetWindowPos(window_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 void Control::SetFont(const host::Font& font) {
   font_ = font;
-  fontHandle_ = font_.CreateHandle();
-  Send(WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_.get()), TRUE);
+  // The window lets go of the old font before it is deleted.
+  UniqueFont handle = font_.CreateHandle();
+  Send(WM_SETFONT, reinterpret_cast<WPARAM>(handle.get()), TRUE);
+  fontHandle_ = std::move(handle);
 }
 
 void Control::SetBackColor(OleColor color) {

@@ -25,6 +25,8 @@ class Control : public Bindable {
   Control(Form& form, std::string name);
   // An element of a control array.
   Control(ArrayElement, std::string name, Integer index);
+  // Unhooks the window, which may outlive the object while its form unloads.
+  ~Control() override;
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
 
@@ -90,6 +92,7 @@ class Control : public Bindable {
 
  private:
   void UpdateToolTip();
+  void PlaceInTabOrder() const;
 
   std::string name_;
   Integer index_ = -1;

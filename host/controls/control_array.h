@@ -56,8 +56,11 @@ class ControlArray : public Bindable {
     return inner;
   }
 
+  // The elements stay alive until the next unload: the form may be unloading
+  // from inside one of their own event handlers.
   void Release() override {
     for (auto& [index, element] : elements_) element->Release();
+    unloaded_ = std::move(elements_);
     elements_.clear();
   }
 
@@ -77,6 +80,7 @@ class ControlArray : public Bindable {
  private:
   std::string name_;
   std::map<Integer, std::unique_ptr<Element>> elements_;
+  std::map<Integer, std::unique_ptr<Element>> unloaded_;
   std::vector<std::function<void(Element&)>> connectors_;
 };
 

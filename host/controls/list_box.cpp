@@ -10,7 +10,7 @@ Control::WindowTraits ListBox::TraitsFrom(const PropertyBag&) const {
 }
 
 void ListBox::AddItem(std::string_view item, Integer index) {
-  if (index > ListCount()) throw RuntimeError(error_number::InvalidCall);
+  if (index < -1 || index > ListCount()) throw RuntimeError(error_number::InvalidCall);
   const std::string text(item);
   Send(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
 }

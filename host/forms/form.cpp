@@ -59,7 +59,13 @@ Long TwipsY(int pixels) { return pixels * Screen().TwipsPerPixelY(); }
 
 Form::Form(std::string name) : name_(std::move(name)) {}
 
-Form::~Form() { Destroy(); }
+// The derived form's members are gone by now and took their windows' links
+// with them (a bound object unhooks itself when destroyed): only the window
+// is left to destroy.
+Form::~Form() {
+  created_.clear();
+  Destroy();
+}
 
 const char* Form::WindowClassName() { return "HostFormWindow"; }
 
@@ -128,8 +134,9 @@ void Form::CreateWindowFrom(const ObjectDescription& description, bool hasMenus)
 void Form::CreateObjects(const std::vector<ObjectDescription>& descriptions, const CreationContext& context) {
   for (const ObjectDescription& description : descriptions) {
     Bindable& binding = BindingFor(description);
-    const CreationContext inner = binding.Create(description, context);
+    // Listed before it is created, so that a failed load releases it too.
     if (std::find(created_.begin(), created_.end(), &binding) == created_.end()) created_.push_back(&binding);
+    const CreationContext inner = binding.Create(description, context);
     CreateObjects(description.children, inner);
   }
 }
@@ -165,9 +172,19 @@ bool Form::Unload() { return UnloadWithMode(vbFormCode); }
 
 bool Form::UnloadWithMode(Integer mode) {
   if (!IsLoaded()) return true;
+  if (!QueryUnload(mode)) return !IsLoaded();
+  return FinishUnload();
+}
+
+bool Form::QueryUnload(Integer mode) {
   Integer cancel = 0;
   RunEventHandler([&] { Form_QueryUnload(cancel, mode); });
-  if (cancel != 0 || !IsLoaded()) return !IsLoaded();
+  return cancel == 0 && IsLoaded();
+}
+
+bool Form::FinishUnload() {
+  if (!IsLoaded()) return true;
+  Integer cancel = 0;
   RunEventHandler([&] { Form_Unload(cancel); });
   if (cancel != 0) return false;
   Destroy();

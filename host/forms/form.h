@@ -19,6 +19,7 @@ class Menu;
 
 inline constexpr Integer vbFormControlMenu = 0;
 inline constexpr Integer vbFormCode = 1;
+inline constexpr Integer vbAppWindows = 2;
 
 inline constexpr Integer vbTwips = 1;
 inline constexpr Integer vbPixels = 3;
@@ -95,9 +96,15 @@ class Form : public ContainerObject {
   void CreateObjects(const std::vector<ObjectDescription>& descriptions, const CreationContext& context);
   Bindable& BindingFor(const ObjectDescription& description);
   bool UnloadWithMode(Integer mode);
+  // QueryUnload with its mode; true when nobody cancelled and the form is still loaded.
+  bool QueryUnload(Integer mode);
+  // The Unload event, then the window goes; false when the handler cancelled.
+  bool FinishUnload();
   void Destroy();
   void Paint();
   bool RouteCommand(WPARAM wParam, LPARAM lParam);
+  LRESULT QueryEndSession();
+  void EndSession(WPARAM ending);
   bool KeepFocusAcrossActivation(WPARAM wParam);
 
   std::string name_;

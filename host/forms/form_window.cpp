@@ -23,6 +23,8 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   const HWND window = window_.get();
   switch (message) {
     case WM_CLOSE: UnloadWithMode(vbFormControlMenu); return 0;
+    case WM_QUERYENDSESSION: return QueryEndSession();
+    case WM_ENDSESSION: EndSession(wParam); return 0;
     case WM_SIZE: RunEventHandler([this] { Form_Resize(); }); return 0;
     case WM_LBUTTONUP: RunEventHandler([this] { Form_Click(); }); return 0;
     case WM_PAINT: Paint(); return 0;
@@ -51,6 +53,14 @@ bool Form::RouteCommand(WPARAM wParam, LPARAM lParam) {
   if (HIWORD(wParam) != 0 || item == menuCommands_.end()) return false;
   item->second->Click.Raise();
   return true;
+}
+
+// Windows is ending the session: the form may refuse in QueryUnload, and
+// unloads once every window has agreed.
+LRESULT Form::QueryEndSession() { return QueryUnload(vbAppWindows) ? TRUE : FALSE; }
+
+void Form::EndSession(WPARAM ending) {
+  if (ending != 0) FinishUnload();
 }
 
 // Like a dialog, the form gives the focus back to the control that had it

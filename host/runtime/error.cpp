@@ -11,6 +11,7 @@ std::string StandardDescription(Long number) {
     case error_number::DivisionByZero: return "Division by zero";
     case error_number::TypeMismatch: return "Type mismatch";
     case error_number::DllLoad: return "Error in loading DLL";
+    case error_number::InternalError: return "Internal error";
     case error_number::FileNotFound: return "File not found";
     case error_number::ControlArrayElementMissing: return "Control array element doesn't exist";
     case error_number::InvalidPropertyValue: return "Invalid property value";

@@ -17,6 +17,7 @@ inline constexpr Long SubscriptOutOfRange = 9;
 inline constexpr Long DivisionByZero = 11;
 inline constexpr Long TypeMismatch = 13;
 inline constexpr Long DllLoad = 48;
+inline constexpr Long InternalError = 51;
 inline constexpr Long FileNotFound = 53;
 inline constexpr Long ControlArrayElementMissing = 340;
 inline constexpr Long InvalidPropertyValue = 380;

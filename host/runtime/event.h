@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -19,8 +20,15 @@ class Event {
   void Connect(Handler handler) { handlers_.push_back(std::move(handler)); }
   bool HasHandlers() const { return !handlers_.empty(); }
 
+  // Handlers connected while the event is being raised run from the next
+  // raise on. Each runs from a copy, so connecting one cannot move the
+  // handler that is running.
   void Raise(Args... args) const {
-    for (const Handler& handler : handlers_) RunEventHandler([&] { handler(args...); });
+    const std::size_t count = handlers_.size();
+    for (std::size_t at = 0; at < count; ++at) {
+      const Handler handler = handlers_[at];
+      RunEventHandler([&] { handler(args...); });
+    }
   }
 
  private:

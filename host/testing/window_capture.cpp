@@ -14,11 +14,11 @@ bool CaptureWindowToBmp(HWND window, const std::string& path) {
   const int width = bounds.right - bounds.left;
   const int height = bounds.bottom - bounds.top;
   const WindowDC screen(nullptr);
-  const HDC memory = CreateCompatibleDC(screen.dc());
+  const UniqueDC memory(CreateCompatibleDC(screen.dc()));
   const UniqueBitmap bitmap(CreateCompatibleBitmap(screen.dc(), width, height));
   {
-    const SelectedObject selected(memory, bitmap.get());
-    BitBlt(memory, 0, 0, width, height, screen.dc(), bounds.left, bounds.top, SRCCOPY);
+    const SelectedObject selected(memory.get(), bitmap.get());
+    BitBlt(memory.get(), 0, 0, width, height, screen.dc(), bounds.left, bounds.top, SRCCOPY);
   }
   BITMAPINFOHEADER header{};
   header.biSize = sizeof header;
@@ -28,9 +28,8 @@ bool CaptureWindowToBmp(HWND window, const std::string& path) {
   header.biBitCount = 24;
   const int stride = (width * 3 + 3) & ~3;
   std::vector<char> pixels(static_cast<std::size_t>(stride) * static_cast<std::size_t>(height));
-  GetDIBits(memory, bitmap.get(), 0, static_cast<UINT>(height), pixels.data(), reinterpret_cast<BITMAPINFO*>(&header),
+  GetDIBits(memory.get(), bitmap.get(), 0, static_cast<UINT>(height), pixels.data(), reinterpret_cast<BITMAPINFO*>(&header),
             DIB_RGB_COLORS);
-  DeleteDC(memory);
   BITMAPFILEHEADER file{};
   file.bfType = 0x4D42;
   file.bfOffBits = sizeof file + sizeof header;

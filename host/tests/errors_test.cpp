@@ -2,8 +2,14 @@
 
 #include <vector>
 
+#include <new>
+#include <stdexcept>
+#include <string>
+
 #include "host/runtime/error.h"
+#include "host/runtime/event.h"
 #include "host/runtime/resume_next.h"
+#include "host/testing/message_box_watcher.h"
 
 namespace host {
 namespace {
@@ -65,6 +71,35 @@ TEST_F(ErrorObjectTest, ResumeNextKeepsTheLastErrorUntilCleared) {
   EXPECT_EQ(Err().Number(), 5) << "a statement that succeeds does not clear the error";
   rn([] { throw RuntimeError(6); });
   EXPECT_EQ(Err().Number(), 6);
+}
+
+TEST_F(ErrorObjectTest, AHandlerFailingInTheLibraryGetsTheBoxAndTheNextHandlerStillRuns) {
+  Event<> event;
+  std::vector<std::string> ran;
+  event.Connect([] { throw std::bad_alloc(); });
+  event.Connect([] { throw std::out_of_range("index"); });
+  event.Connect([&] { ran.push_back("last"); });
+  testing::MessageBoxWatcher watcher;
+  event.Raise();
+  ASSERT_EQ(watcher.Seen().size(), 2u);
+  EXPECT_EQ(watcher.Seen()[0].text, "Run-time error '7':\n\nOut of memory");
+  EXPECT_EQ(watcher.Seen()[1].text, "Run-time error '51':\n\nInternal error");
+  EXPECT_EQ(ran, (std::vector<std::string>{"last"}));
+}
+
+TEST(Event, AHandlerConnectedWhileRaisingRunsFromTheNextRaise) {
+  Event<int&> event;
+  int calls = 0;
+  event.Connect([&](int& count) {
+    ++count;
+    // Enough new handlers to make the list move while this one runs.
+    for (int i = 0; i < 16; ++i) event.Connect([](int& other) { other += 100; });
+  });
+  event.Raise(calls);
+  EXPECT_EQ(calls, 1);
+  calls = 0;
+  event.Raise(calls);
+  EXPECT_EQ(calls, 1 + 16 * 100) << "the handlers the first raise connected";
 }
 
 }  // namespace

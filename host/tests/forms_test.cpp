@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <windows.h>
+// windows.h first: commctrl.h relies on its types.
+#include <commctrl.h>
+
 #include <string>
 #include <vector>
 
@@ -16,6 +20,7 @@
 #include "host/forms/form.h"
 #include "host/forms/forms_collection.h"
 #include "host/forms/menu.h"
+#include "host/forms/program.h"
 #include "host/runtime/error.h"
 #include "host/runtime/numeric.h"
 #include "host/services/screen.h"
@@ -52,9 +57,15 @@ class TestForm : public Form {
   ControlArray<Menu> mnuFile{*this, "mnuFile"};
   Integer cancelUnload = 0;
   int ticks = 0;
+  int clicks = 0;
+  int resizes = 0;
+  int paints = 0;
 
  protected:
   void Form_Load() override { log_.push_back("Form_Load"); }
+  void Form_Click() override { ++clicks; }
+  void Form_Resize() override { ++resizes; }
+  void Form_Paint() override { ++paints; }
   void Form_QueryUnload(Integer& Cancel, Integer UnloadMode) override {
     log_.push_back("Form_QueryUnload " + std::to_string(UnloadMode));
     Cancel = cancelUnload;
@@ -63,6 +74,20 @@ class TestForm : public Form {
 
  private:
   Log& log_;
+};
+
+// Counts its destructions, to show when an element object goes away.
+class TrackedButton : public CommandButton {
+ public:
+  using CommandButton::CommandButton;
+  ~TrackedButton() override { ++destroyed; }
+  static inline int destroyed = 0;
+};
+
+class ArrayForm : public Form {
+ public:
+  ArrayForm() : Form("ArrayForm") {}
+  ControlArray<TrackedButton> Command1{*this, "Command1"};
 };
 
 class BadForm : public Form {
@@ -112,6 +137,103 @@ TEST_F(FormTest, TheCloseBoxUnloadsWithModeZeroAndCanBeCancelled) {
   EXPECT_EQ(log, (Log{"Form_Load", "Form_QueryUnload 0", "Form_QueryUnload 0", "Form_Unload"}));
 }
 
+TEST_F(FormTest, TheEndOfTheSessionQueriesWithModeTwoThenUnloads) {
+  form.Show();
+  form.cancelUnload = -1;
+  EXPECT_EQ(SendMessageA(form.hWnd(), WM_QUERYENDSESSION, 0, 0), FALSE) << "the form refuses";
+  EXPECT_TRUE(form.IsLoaded());
+  form.cancelUnload = 0;
+  EXPECT_EQ(SendMessageA(form.hWnd(), WM_QUERYENDSESSION, 0, 0), TRUE);
+  EXPECT_TRUE(form.IsLoaded()) << "the form waits for the session to end";
+  SendMessageA(form.hWnd(), WM_ENDSESSION, TRUE, 0);
+  EXPECT_FALSE(form.IsLoaded());
+  EXPECT_EQ(log, (Log{"Form_Load", "Form_QueryUnload 2", "Form_QueryUnload 2", "Form_Unload"}));
+}
+
+TEST_F(FormTest, ClickResizeAndPaintReachTheForm) {
+  form.Show();
+  testing::PumpFor(std::chrono::milliseconds(100));
+  EXPECT_GE(form.resizes, 1) << "the first show sizes the form";
+  EXPECT_GE(form.paints, 1);
+  const int resizes = form.resizes;
+  form.Move(form.Left(), form.Top(), form.Width() + 300, form.Height());
+  EXPECT_EQ(form.resizes, resizes + 1);
+  const int paints = form.paints;
+  form.Refresh();
+  EXPECT_EQ(form.paints, paints + 1);
+  SendMessageA(form.hWnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageA(form.hWnd(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(form.clicks, 1);
+}
+
+TEST_F(FormTest, ScaleModePixelsMeasuresTheClientAreaInPixels) {
+  form.Load();
+  EXPECT_EQ(form.ScaleMode(), vbTwips);
+  form.SetScaleMode(vbPixels);
+  EXPECT_EQ(form.ScaleWidth(), static_cast<Single>(PixelsFromTwipsX(6000)));
+  EXPECT_EQ(form.ScaleHeight(), static_cast<Single>(PixelsFromTwipsY(3600)));
+}
+
+TEST_F(FormTest, TheFormsCollectionListsLoadedFormsInLoadOrder) {
+  Log otherLog;
+  TestForm other{otherLog};
+  form.Load();
+  other.Load();
+  ASSERT_EQ(Forms().Count(), 2);
+  EXPECT_EQ(&Forms().Item(1), &other);
+  form.Unload();
+  ASSERT_EQ(Forms().Count(), 1);
+  EXPECT_EQ(&Forms().Item(0), &other);
+  other.Unload();
+}
+
+TEST_F(FormTest, AProgramEndsWhenItsLastFormUnloadsOrAtEnd) {
+  EXPECT_EQ(host::Run([&] {
+              form.Show();
+              PostMessageA(form.hWnd(), WM_CLOSE, 0, 0);
+            }),
+            0);
+  EXPECT_FALSE(form.IsLoaded());
+  EXPECT_EQ(log, (Log{"Form_Load", "Form_QueryUnload 0", "Form_Unload"}));
+  log.clear();
+  host::Run([&] {
+    form.Show();
+    End();
+  });
+  EXPECT_FALSE(form.IsLoaded());
+  EXPECT_EQ(log, (Log{"Form_Load"})) << "End skips QueryUnload and Unload";
+}
+
+TEST(FormObject, DestroyingALoadedFormUnhooksItsControlsFirst) {
+  {
+    Log log;
+    TestForm form{log};
+    form.Show();
+    SetFocus(form.Text1.hWnd());
+    ASSERT_EQ(GetFocus(), form.Text1.hWnd());
+  }
+  EXPECT_EQ(Forms().Count(), 0);
+}
+
+TEST(FormObject, ArrayElementsOutliveAnUnloadFromTheirOwnHandler) {
+  ArrayForm form;
+  int destroyedInHandler = -1;
+  form.Command1.On(static_cast<Event<> TrackedButton::*>(&CommandButton::Click), [&](Integer Index) {
+    const int before = TrackedButton::destroyed;
+    form.Unload();
+    destroyedInHandler = TrackedButton::destroyed - before;
+    EXPECT_EQ(form.Command1.Count(), 0);
+    EXPECT_EQ(Index, 1);
+  });
+  form.Show();
+  SendMessageA(form.Command1(1).hWnd(), BM_CLICK, 0, 0);
+  EXPECT_EQ(destroyedInHandler, 0);
+  EXPECT_FALSE(form.IsLoaded());
+  form.Show();
+  EXPECT_EQ(form.Command1.Count(), 2) << "a second load makes new elements";
+  form.Unload();
+}
+
 TEST_F(FormTest, AllFormsShareOneWindowClassAndTheDescriptionSetsTheFrame) {
   form.Load();
   EXPECT_EQ(ClassOf(form.hWnd()), Form::WindowClassName());
@@ -139,6 +261,64 @@ TEST_F(FormTest, ControlsAreRealChildWindowsPlacedInTwips) {
   form.Command1.Move(240, 240, 1500, 600);
   EXPECT_EQ(form.Command1.Top(), 240);
   EXPECT_EQ(form.Command1.Height(), 600);
+}
+
+TEST_F(FormTest, TabIndexSetsTheTabOrderWhateverTheDescriptionOrder) {
+  form.Load();
+  EXPECT_EQ(GetNextDlgTabItem(form.hWnd(), form.List1.hWnd(), FALSE), form.Text1.hWnd())
+      << "List1 (TabIndex 1) comes before Text1 (TabIndex 2), though described after it";
+  EXPECT_EQ(GetNextDlgTabItem(form.hWnd(), form.Text1.hWnd(), FALSE), form.Command1.hWnd());
+}
+
+TEST_F(FormTest, ControlFontsComeFromTheDescriptionOrFromTheForm) {
+  form.Load();
+  const auto fontOf = [](HWND window) {
+    return Font::FromHandle(reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)));
+  };
+  EXPECT_EQ(form.Command1.Font().Name, "Arial");
+  EXPECT_TRUE(form.Command1.Font().Bold);
+  EXPECT_EQ(fontOf(form.Command1.hWnd()).Name, "Arial");
+  EXPECT_TRUE(fontOf(form.Command1.hWnd()).Bold);
+  EXPECT_EQ(form.Label1.Font(), form.Font()) << "no font of its own: the form's";
+  Font italic = form.Command1.Font();
+  italic.Italic = true;
+  form.Command1.SetFont(italic);
+  EXPECT_TRUE(fontOf(form.Command1.hWnd()).Italic);
+}
+
+struct ToolTipSearch {
+  HWND owner;
+  HWND found;
+};
+
+BOOL CALLBACK FindToolTip(HWND window, LPARAM lParam) {
+  auto& search = *reinterpret_cast<ToolTipSearch*>(lParam);
+  if (lstrcmpiA(ClassOf(window).c_str(), TOOLTIPS_CLASSA) != 0 || GetWindow(window, GW_OWNER) != search.owner) return TRUE;
+  search.found = window;
+  return FALSE;
+}
+
+HWND ToolTipOf(HWND owner) {
+  ToolTipSearch search{owner, nullptr};
+  EnumThreadWindows(GetCurrentThreadId(), FindToolTip, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+TEST_F(FormTest, ToolTipTextBecomesATooltipOfTheControl) {
+  form.Load();
+  EXPECT_EQ(form.Command1.ToolTipText(), "Presses");
+  const HWND tip = ToolTipOf(form.hWnd());
+  ASSERT_NE(tip, nullptr);
+  char text[64] = {};
+  TOOLINFOA tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = form.hWnd();
+  tool.uId = reinterpret_cast<UINT_PTR>(form.Command1.hWnd());
+  tool.lpszText = text;
+  SendMessageA(tip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+  EXPECT_STREQ(text, "Presses");
+  form.Command1.SetToolTipText("");
+  EXPECT_FALSE(IsWindow(tip)) << "no text, no tooltip window";
 }
 
 TEST_F(FormTest, RefreshRepaintsAControlAtOnce) {
@@ -222,6 +402,13 @@ TEST_F(FormTest, ListBoxKeepsItsItemsAndSelection) {
   form.List1.SetListIndex(1);
   EXPECT_EQ(form.List1.ListIndex(), 1);
   form.List1.Clear();
+  EXPECT_EQ(form.List1.ListCount(), 0);
+  try {
+    form.List1.AddItem("c", -2);
+    FAIL() << "no error";
+  } catch (const RuntimeError& error) {
+    EXPECT_EQ(error.Number(), 5);
+  }
   EXPECT_EQ(form.List1.ListCount(), 0);
 }
 

@@ -47,6 +47,7 @@ class Probe : public UserControl {
   void UserControl_Resize() override { events.push_back("Resize"); }
   void UserControl_Show() override { events.push_back("Show"); }
   void UserControl_Hide() override { events.push_back("Hide"); }
+  void UserControl_Terminate() override { events.push_back("Terminate"); }
   void UserControl_AmbientChanged(const std::string& PropertyName) override {
     events.push_back("AmbientChanged " + PropertyName);
   }

@@ -11,6 +11,7 @@
 #include "host/services/timer.h"
 #include "host/testing/message_box_watcher.h"
 #include "host/testing/message_loop.h"
+#include "host/win32/dc_scope.h"
 #include "host/win32/unique_handle.h"
 
 namespace host {
@@ -85,7 +86,8 @@ TEST(CurDir, IsTheProcessCurrentDirectory) {
 }
 
 TEST(Screen, MeasuresInTwips) {
-  EXPECT_EQ(Screen().TwipsPerPixelX() * GetDeviceCaps(GetDC(nullptr), LOGPIXELSX), 1440);
+  const WindowDC screen(nullptr);
+  EXPECT_EQ(Screen().TwipsPerPixelX() * GetDeviceCaps(screen.dc(), LOGPIXELSX), 1440);
   EXPECT_EQ(Screen().Width(), GetSystemMetrics(SM_CXSCREEN) * Screen().TwipsPerPixelX());
   EXPECT_EQ(Screen().Height(), GetSystemMetrics(SM_CYSCREEN) * Screen().TwipsPerPixelY());
   EXPECT_EQ(PixelsFromTwipsX(1500), 1500 / Screen().TwipsPerPixelX());

@@ -64,7 +64,52 @@ TEST(UserControlOnAForm, AmbientChangesReachTheControl) {
   form.SetBackColor(0x00112233);
   EXPECT_EQ(form.Probe1->Ambient().BackColor, 0x00112233u);
   EXPECT_EQ(form.Probe1->events.back(), "AmbientChanged BackColor");
+  Font font;
+  font.Name = "Courier New";
+  form.SetFont(font);
+  EXPECT_EQ(form.Probe1->Ambient().Font.Name, "Courier New");
+  EXPECT_EQ(form.Probe1->events.back(), "AmbientChanged Font");
   form.Unload();
+}
+
+TEST(UserControlOnAForm, UnloadingRaisesTerminateLast) {
+  ProbeForm form;
+  form.Show();
+  Probe& probe = *form.Probe1;
+  form.Unload();
+  EXPECT_EQ(probe.events, (Events{"Initialize", "ReadProperties", "Resize", "Show", "Terminate"}));
+}
+
+// Counts its destructions, to show when the control object goes away.
+class TrackedProbe : public Probe {
+ public:
+  ~TrackedProbe() override { ++destroyed; }
+  static inline int destroyed = 0;
+};
+
+class TrackedProbeForm : public Form {
+ public:
+  TrackedProbeForm() : Form("ProbeForm") {}
+  Frame Frame1{*this, "Frame1"};
+  UserControlHost<Probe> Probe2{*this, "Probe2"};
+  UserControlHost<TrackedProbe> Probe1{*this, "Probe1"};
+};
+
+TEST(UserControlOnAForm, TheControlOutlivesAnUnloadFromItsOwnEvent) {
+  TrackedProbeForm form;
+  form.Load();
+  int destroyedDuringEvent = -1;
+  form.Probe1->Asked.Connect([&](Long, Long& answer) {
+    const int before = TrackedProbe::destroyed;
+    form.Unload();
+    destroyedDuringEvent = TrackedProbe::destroyed - before;
+    answer = 1;
+  });
+  TrackedProbe& probe = *form.Probe1;
+  EXPECT_EQ(probe.Ask(0), 1);
+  EXPECT_EQ(destroyedDuringEvent, 0);
+  EXPECT_FALSE(form.IsLoaded());
+  EXPECT_EQ(probe.events.back(), "Terminate");
 }
 
 TEST(UserControlOnAForm, EventsReachTheHostWithArgumentsByValueAndByReference) {

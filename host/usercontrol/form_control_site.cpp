@@ -37,7 +37,7 @@ CreationContext FormControlSite::Create(const ObjectDescription& description, co
 
 void FormControlSite::Release() {
   if (control_) control_->Detach();
-  control_.reset();
+  if (control_) unloaded_ = std::move(control_);
   form_ = nullptr;
 }
 

@@ -54,6 +54,10 @@ class FormControlSite : public Bindable, public UserControlSite, public Extender
   Integer index_ = -1;
   Factory factory_;
   std::unique_ptr<UserControl> control_;
+  // The control of the last load, kept until the next unload: the form may
+  // unload from inside the control's own code (an event it raises, a
+  // message loop it runs).
+  std::unique_ptr<UserControl> unloaded_;
   Form* form_ = nullptr;
   HWND containerWindow_ = nullptr;
   AmbientProperties ambient_;

@@ -60,6 +60,7 @@ inline void CloseKernelHandle(HANDLE handle) { CloseHandle(handle); }
 inline void DestroyWindowHandle(HWND window) { DestroyWindow(window); }
 inline void DestroyMenuHandle(HMENU menu) { DestroyMenu(menu); }
 inline void DestroyIconHandle(HICON icon) { DestroyIcon(icon); }
+inline void DeleteDeviceContext(HDC dc) { DeleteDC(dc); }
 }  // namespace handle_traits
 
 using UniqueRgn = UniqueHandle<HRGN, handle_traits::NullIsInvalid<HRGN, handle_traits::DeleteGdiObject>>;
@@ -70,6 +71,8 @@ using UniqueBitmap = UniqueHandle<HBITMAP, handle_traits::NullIsInvalid<HBITMAP,
 using UniqueIcon = UniqueHandle<HICON, handle_traits::NullIsInvalid<HICON, handle_traits::DestroyIconHandle>>;
 using UniqueMenu = UniqueHandle<HMENU, handle_traits::NullIsInvalid<HMENU, handle_traits::DestroyMenuHandle>>;
 using UniqueWindow = UniqueHandle<HWND, handle_traits::NullIsInvalid<HWND, handle_traits::DestroyWindowHandle>>;
+// A device context of our own making (CreateCompatibleDC), not one from GetDC.
+using UniqueDC = UniqueHandle<HDC, handle_traits::NullIsInvalid<HDC, handle_traits::DeleteDeviceContext>>;
 using UniqueKernelHandle = UniqueHandle<HANDLE, handle_traits::NullIsInvalid<HANDLE, handle_traits::CloseKernelHandle>>;
 
 using RgnView = HandleView<HRGN>;

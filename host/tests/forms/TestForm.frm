@@ -12,8 +12,18 @@ Begin VB.Form TestForm
       Height          =   495
       Left            =   120
       TabIndex        =   0
+      ToolTipText     =   "Presses"
       Top             =   120
       Width           =   1215
+      BeginProperty Font 
+         Name            =   "Arial"
+         Size            =   12
+         Charset         =   0
+         Weight          =   700
+         Underline       =   0   'False
+         Italic          =   0   'False
+         Strikethrough   =   0   'False
+      EndProperty
    End
    Begin VB.CheckBox Check1 
       Caption         =   " First "
@@ -74,6 +84,7 @@ Begin VB.Form TestForm
    Begin VB.TextBox Text1 
       Height          =   300
       Left            =   120
+      TabIndex        =   2
       Text            =   "99"
       Top             =   1920
       Width           =   1500
@@ -81,6 +92,7 @@ Begin VB.Form TestForm
    Begin VB.ListBox List1 
       Height          =   1000
       Left            =   3120
+      TabIndex        =   1
       Top             =   1500
       Width           =   2700
    End

@@ -127,6 +127,19 @@ TEST(DatePickerCalendar, ToggleDropsTheCalendarDownAndClosesIt) {
   EXPECT_FALSE(CalendarIsDown(picker));
 }
 
+TEST(DatePickerCalendar, AnUpDownPickerHasNoCalendarAndKeepsItsDate) {
+  Designer designer({160, 24});
+  designer.PlaceNew();
+  designer->SetDatePickerStyle(1);
+  const host::Date given = Moment(2015, 11, 23);
+  designer->SetDatePickerDate(given);
+  designer->ToggleCalendar();
+  EXPECT_FALSE(CalendarIsDown(designer->hWnd()));
+  EXPECT_EQ(designer->DatePickerDate(), given);
+  designer->ToggleCalendar();
+  EXPECT_EQ(designer->DatePickerDate(), given);
+}
+
 TEST(DatePickerFocus, TheControlPassesTheFocusToThePicker) {
   Designer designer({160, 24});
   designer.PlaceNew();
