@@ -24,5 +24,8 @@ inline constexpr Long vbNo = 7;
 // defaults to the App title. Returns the button pressed.
 Long MsgBox(std::string_view prompt, Long buttons = vbOKOnly);
 Long MsgBox(std::string_view prompt, Long buttons, std::string_view title);
+// With a help file the box also has a Help button, which opens the help file
+// at topic `context`.
+Long MsgBox(std::string_view prompt, Long buttons, std::string_view title, std::string_view helpFile, Long context);
 
 }  // namespace host

@@ -113,5 +113,14 @@ TEST(MsgBox, ReturnsTheButtonPressedAndTheWatcherSeesItsParts) {
   EXPECT_EQ(box.icon, LoadIcon(nullptr, IDI_INFORMATION)) << "the shared system icon";
 }
 
+TEST(MsgBox, AHelpFileAddsAHelpButtonAndNoneLeavesTheBoxAsItWas) {
+  testing::MessageBoxWatcher watcher(IDOK);
+  EXPECT_EQ(MsgBox("With help", vbOKOnly, "Title", "demo.hlp", 42), vbOK);
+  EXPECT_EQ(MsgBox("Without", vbOKOnly, "Title", "", 42), vbOK);
+  ASSERT_EQ(watcher.Seen().size(), 2u);
+  EXPECT_EQ(watcher.Seen()[0].buttons, (std::vector<std::string>{"OK", "Help"}));
+  EXPECT_EQ(watcher.Seen()[1].buttons, (std::vector<std::string>{"OK"}));
+}
+
 }  // namespace
 }  // namespace host

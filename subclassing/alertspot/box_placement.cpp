@@ -2,6 +2,8 @@
 
 #include "host/runtime/error.h"
 #include "host/runtime/resume_next.h"
+#include "host/services/app.h"
+#include "host/services/message_box.h"
 #include "subclassing/alertspot/user32.h"
 
 namespace alertspot {
@@ -45,6 +47,12 @@ LRESULT BoxPlacement::Forward(HWND window, UINT message, WPARAM wParam, LPARAM l
   resumeNext([&] { result = callWindowProc(reinterpret_cast<WNDPROC>(savedProc), window, message, wParam, lParam); });
   if (message == WM_ACTIVATE) Restore(window);
   return result;
+}
+
+Long RuntimeMsgBox(std::string_view Prompt, Long Buttons, std::optional<std::string_view> Title,
+                   std::optional<std::string_view> HelpFile, std::optional<Long> Context) {
+  const std::string appTitle = host::App().Title();
+  return host::MsgBox(Prompt, Buttons, Title.value_or(appTitle), HelpFile.value_or(""), Context.value_or(0));
 }
 
 void BoxPlacement::Restore(HWND owner) {

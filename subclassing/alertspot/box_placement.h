@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <optional>
+#include <string_view>
+
 #include "host/runtime/types.h"
 
 namespace alertspot {
@@ -28,6 +31,10 @@ struct BoxPlacement {
   // After the box: puts the saved procedure back if the box never activated.
   void Restore(HWND owner);
 };
+
+// The runtime's message box, the optional arguments passed on as given.
+host::Long RuntimeMsgBox(std::string_view Prompt, host::Long Buttons, std::optional<std::string_view> Title,
+                         std::optional<std::string_view> HelpFile, std::optional<host::Long> Context);
 
 // The box that a WM_ACTIVATE to the temporary procedure announces, or null.
 inline HWND ActivatedBox(UINT message, LPARAM lParam) {

@@ -11,11 +11,12 @@ BoxIconHandle BoxIcon;
 BoxPlacement Placement;
 
 host::Long PositionedMsgBox(host::Long X, host::Long Y, std::string_view Prompt, host::Long Buttons,
-                            std::optional<std::string_view> Title) {
+                            std::optional<std::string_view> Title, std::optional<std::string_view> HelpFile,
+                            std::optional<host::Long> Context) {
   const HWND owner = Placement.Install(X, Y, &PlacementWindowProc);
   host::ResumeNext resumeNext;
   host::Long result = 0;
-  resumeNext([&] { result = Title ? host::MsgBox(Prompt, Buttons, *Title) : host::MsgBox(Prompt, Buttons); });
+  resumeNext([&] { result = alertspot::RuntimeMsgBox(Prompt, Buttons, Title, HelpFile, Context); });
   BoxFont.reset();
   BoxIcon.reset();
   Placement.Restore(owner);

@@ -25,7 +25,9 @@ extern BoxPlacement Placement;
 // A negative X or Y keeps the position the system chose on that axis.
 // Returns the button the user pressed.
 host::Long PositionedMsgBox(host::Long X, host::Long Y, std::string_view Prompt, host::Long Buttons = host::vbOKOnly,
-                            std::optional<std::string_view> Title = std::nullopt);
+                            std::optional<std::string_view> Title = std::nullopt,
+                            std::optional<std::string_view> HelpFile = std::nullopt,
+                            std::optional<host::Long> Context = std::nullopt);
 
 // Installed on the active window only for the length of one PositionedMsgBox
 // call; moves and dresses the box when the owner hears of its activation.

@@ -62,6 +62,17 @@ TEST_F(PositionedMsgBoxTest, TheBoxOpensAtThePositionAndKeepsItsSize) {
   EXPECT_EQ(pressed, host::vbCancel);
 }
 
+TEST_F(PositionedMsgBoxTest, TitleHelpFileAndContextArePassedOnToTheRuntimesBox) {
+  MessageBoxWatcher watcher;
+  EXPECT_EQ(Alertspot::PositionedMsgBox(120, 80, kPrompt, host::vbOKOnly, "Placed", "alertspot.hlp", 7), host::vbOK);
+  const MessageBoxRecord& box = watcher.Seen().at(0);
+  EXPECT_EQ(box.title, "Placed");
+  EXPECT_EQ(box.buttons, (std::vector<std::string>{"OK", "Help"}));
+  EXPECT_EQ(box.bounds.left, 120);
+  EXPECT_EQ(box.bounds.top, 80);
+  EXPECT_EQ(GetWindowLongA(form.hWnd(), GWL_WNDPROC), ownProcedure);
+}
+
 TEST_F(PositionedMsgBoxTest, ANegativeCoordinateKeepsTheSystemsChoiceOnThatAxis) {
   const RECT system = SystemBounds();
   const RECT both = Positioned(-1, -1).bounds;
