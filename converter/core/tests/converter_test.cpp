@@ -10,13 +10,12 @@ namespace {
 
 using testing::Crlf;
 using testing::ExpectedHeader;
+using testing::ExpectedClosing;
 using testing::kFormwrightCredit;
+using testing::kPath;
 using testing::kRule;
 using testing::kTinwrightCredit;
-
-constexpr std::string_view kPath = "C:\\forms\\Main.frm";
-
-LocalDateTime Stamp() { return {2001, 3, 7, 9, 5, 0}; }
+using testing::Stamp;
 
 const std::string kMainForm = Crlf({
     "VERSION 5.00",
@@ -100,8 +99,7 @@ std::string ExpectedMainForm(std::string_view creditLine, std::string_view dialo
                "    CONTROL ADD CHECKBOX, hDlg, %Check1,  \"Bold\",  16,  25,  54,  10,,,  CALL  Check1_CB",
                "    CONTROL ADD BUTTON, hDlg, %Command1,  \"OK\",  11,  98,  54,  20,,,  CALL  Command1_CB",
                "    CONTROL ADD FRAME, hDlg, %Frame1,  \"Options\",  11,  10,  97,  50,,, "}) +
-         Crlf({"", "    'Display the dialog", "    DIALOG SHOW MODAL hDlg, CALL DlgProc TO result", "",
-               "    IF result THEN", "", "    END IF", "", "", "END FUNCTION", kRule, ""});
+         ExpectedClosing();
 }
 
 TEST(ConvertForm, FormwrightWritesTheWholeSourceByteForByte) {

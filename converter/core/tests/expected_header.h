@@ -3,12 +3,23 @@
 #include <string>
 #include <string_view>
 
+#include "converter/core/clock.h"
 #include "crlf_text.h"
 
 namespace converter::testing {
 
 inline constexpr std::string_view kRule =
     "'============================================================================";
+
+// The form path and the clock of the whole-output tests, which the header below names.
+inline constexpr std::string_view kPath = "C:\\forms\\Main.frm";
+inline LocalDateTime Stamp() { return {2001, 3, 7, 9, 5, 0}; }
+
+// The end of every output: the dialog shown and the main function closed.
+inline std::string ExpectedClosing() {
+  return Crlf({"", "    'Display the dialog", "    DIALOG SHOW MODAL hDlg, CALL DlgProc TO result", "", "    IF result THEN",
+               "", "    END IF", "", "", "END FUNCTION", kRule, ""});
+}
 
 // The header section as written for C:\forms\Main.frm on 03-07-2001 at 09:05:00.
 inline std::string ExpectedHeader(std::string_view creditLine) {

@@ -12,25 +12,19 @@ namespace converter {
 namespace {
 
 using testing::Crlf;
+using testing::ExpectedClosing;
 using testing::ExpectedHeader;
 using testing::kFormwrightCredit;
 using testing::kRule;
+using testing::kPath;
 using testing::kTinwrightCredit;
-
-constexpr std::string_view kPath = "C:\\forms\\Main.frm";
-
-LocalDateTime Stamp() { return {2001, 3, 7, 9, 5, 0}; }
+using testing::Stamp;
 
 std::string Convert(Edition edition, const std::string& form) {
   Converter converter(edition, Stamp);
   StringSink out;
   converter.ConvertForm(form, kPath, out);
   return out.bytes();
-}
-
-std::string Closing() {
-  return Crlf({"", "    'Display the dialog", "    DIALOG SHOW MODAL hDlg, CALL DlgProc TO result", "", "    IF result THEN",
-               "", "    END IF", "", "", "END FUNCTION", kRule, ""});
 }
 
 TEST(Version2Form, ConvertsWithItsMenusArraysLineAndScrollBar) {
@@ -106,7 +100,7 @@ TEST(Version2Form, ConvertsWithItsMenusArraysLineAndScrollBar) {
             "    CONTROL ADD TEXTBOX, hDlg, %Display,  \"0\",  5,  5,  150,  12,,,  CALL  Display_CB",
             "    CONTROL ADD BUTTON, hDlg, %Digit_2,  \"2\",  32,  25,  22,  15,,,  CALL  Digit_2_CB",
             "    CONTROL ADD BUTTON, hDlg, %Digit_1,  \"1\",  5,  25,  22,  15,,,  CALL  Digit_1_CB"}) +
-      Closing();
+      ExpectedClosing();
   EXPECT_EQ(Convert(Edition::Formwright, form), expected);
 }
 
@@ -151,7 +145,7 @@ TEST(Version4Form, PrimerBuildConvertsAPictureBoxHoldingAnImageWithListArrays) {
             "    CONTROL ADD COMBOBOX, hDlg, %cboKind,  cboKind$(),  5,  54,  107,  13,,,  CALL  cboKind_CB",
             "    CONTROL ADD IMAGE, hDlg, %picFrame,  picFrame_Img$, 5,  5,  54,  40,,  CALL picFrame_CB",
             "    CONTROL ADD LISTBOX, hDlg, %lstItems,  lstItems$(),  64,  5,  49,  34,,,  CALL  lstItems_CB"}) +
-      Closing();
+      ExpectedClosing();
   EXPECT_EQ(Convert(Edition::Tinwright, form), expected);
 }
 
