@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "host/forms/form.h"
+#include "host/forms/tab_order.h"
 #include "host/runtime/error.h"
 #include "host/services/screen.h"
 #include "host/win32/window_geometry.h"
@@ -39,7 +40,7 @@ CreationContext Control::Create(const ObjectDescription& description, const Crea
   if (window_ == nullptr) throw RuntimeError(error_number::OutOfMemory, bag.Context() + ": the window could not be created");
   parent_ = context.parentWindow;
   SetPropA(window_, kControlProperty, this);
-  PlaceInTabOrder();
+  PlaceByTabIndex(window_, tabIndex_);
   fontHandle_ = font_.CreateHandle();
   Send(WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_.get()), FALSE);
   toolTipText_ = bag.ReadProperty<std::string>("ToolTipText", "");
@@ -52,7 +53,10 @@ Control::~Control() { Control::Release(); }
 
 void Control::Release() {
   // The parent window destroys the child window itself.
-  if (window_ != nullptr && IsWindow(window_)) RemovePropA(window_, kControlProperty);
+  if (window_ != nullptr && IsWindow(window_)) {
+    RemovePropA(window_, kControlProperty);
+    ForgetTabIndex(window_);
+  }
   window_ = nullptr;
   toolTip_.reset();
 }
@@ -86,29 +90,7 @@ void Control::SetVisible(bool visible) { ShowWindow(hWnd(), visible ? SW_SHOWNA 
 
 void Control::SetTabIndex(Integer tabIndex) {
   tabIndex_ = tabIndex;
-  HWND after = HWND_TOP;
-  Integer position = 0;
-  for (HWND sibling = GetWindow(hWnd(), GW_HWNDFIRST); sibling != nullptr && position < tabIndex;
-       sibling = GetWindow(sibling, GW_HWNDNEXT)) {
-    if (sibling == window_) continue;
-    after = sibling;
-    ++position;
-  }
-  SetWindowPos(window_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-// The description lists controls in drawing order, not tab order; dialog
-// navigation follows the window order, so each new window goes before the
-// first sibling control with a higher TabIndex.
-void Control::PlaceInTabOrder() const {
-  HWND after = HWND_TOP;
-  for (HWND sibling = GetWindow(window_, GW_HWNDFIRST); sibling != nullptr; sibling = GetWindow(sibling, GW_HWNDNEXT)) {
-    if (sibling == window_) return;
-    const Control* control = FromWindow(sibling);
-    if (control != nullptr && control->TabIndex() > tabIndex_) break;
-    after = sibling;
-  }
-  SetWindowPos(window_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  MoveToTabIndex(hWnd(), tabIndex);
 }
 
 void Control::SetFont(const host::Font& font) {

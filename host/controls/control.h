@@ -92,7 +92,6 @@ class Control : public Bindable {
 
  private:
   void UpdateToolTip();
-  void PlaceInTabOrder() const;
 
   std::string name_;
   Integer index_ = -1;

@@ -82,6 +82,8 @@ UINT Form::AddMenuCommand(Menu& item) {
   return command;
 }
 
+void Form::AddMenuPopup(HMENU popup, Menu& title) { menuPopups_[popup] = &title; }
+
 void Form::Load() {
   if (IsLoaded()) return;
   const ObjectDescription description = LoadFormDescription(name_);
@@ -107,7 +109,6 @@ void Form::CreateWindowFrom(const ObjectDescription& description, bool hasMenus)
   const std::string caption = bag.ReadProperty<std::string>("Caption", name_);
   backColor_ = bag.ReadProperty<OleColor>("BackColor", backColor_);
   font_ = bag.ReadProperty<host::Font>("Font", font_);
-  scaleMode_ = bag.ReadProperty<Integer>("ScaleMode", vbTwips);
   const bool hasClientSize = bag.Contains("ClientWidth");
   RECT bounds{0, 0, PixelsFromTwipsX(bag.ReadProperty<Long>(hasClientSize ? "ClientWidth" : "Width", 4800)),
               PixelsFromTwipsY(bag.ReadProperty<Long>(hasClientSize ? "ClientHeight" : "Height", 3600))};
@@ -129,6 +130,19 @@ void Form::CreateWindowFrom(const ObjectDescription& description, bool hasMenus)
   if (!window_) throw RuntimeError(error_number::OutOfMemory, name_ + ": the form window could not be created");
   fontHandle_ = font_.CreateHandle();
   if (!static_cast<bool>(bag.ReadProperty<Boolean>("Enabled", True))) EnableWindow(window_.get(), FALSE);
+  ReadScale(bag);
+}
+
+// A fixed mode's ScaleWidth and ScaleHeight in the description only restate
+// the client size; user units are stored as the four values.
+void Form::ReadScale(const PropertyBag& bag) {
+  const SIZE client = ClientSize();
+  scale_.SetMode(bag.ReadProperty<Integer>("ScaleMode", vbTwips), client);
+  if (scale_.Mode() != vbUser) return;
+  const Single left = bag.ReadProperty<Single>("ScaleLeft", 0);
+  const Single top = bag.ReadProperty<Single>("ScaleTop", 0);
+  scale_.Scale(left, top, left + bag.ReadProperty<Single>("ScaleWidth", scale_.Width(client)),
+               top + bag.ReadProperty<Single>("ScaleHeight", scale_.Height(client)));
 }
 
 void Form::CreateObjects(const std::vector<ObjectDescription>& descriptions, const CreationContext& context) {
@@ -196,6 +210,7 @@ void Form::Destroy() {
   const std::vector<Bindable*> created = std::exchange(created_, {});
   for (Bindable* binding : created) binding->Release();
   menuCommands_.clear();
+  menuPopups_.clear();
   window_.reset();
   // Run's loop sees the empty Forms collection after this message; no
   // WM_QUIT is posted, so a message box shown afterwards still works.
@@ -273,16 +288,41 @@ Long Form::Height() const {
   return TwipsY(bounds.bottom - bounds.top);
 }
 
-Single Form::ScaleWidth() const {
+SIZE Form::ClientSize() const {
   RECT client{};
   GetClientRect(window_.get(), &client);
-  return static_cast<Single>(scaleMode_ == vbPixels ? client.right : TwipsX(client.right));
+  return {client.right, client.bottom};
 }
 
-Single Form::ScaleHeight() const {
-  RECT client{};
-  GetClientRect(window_.get(), &client);
-  return static_cast<Single>(scaleMode_ == vbPixels ? client.bottom : TwipsY(client.bottom));
+void Form::SetScaleMode(Integer mode) {
+  Load();
+  scale_.SetMode(mode, ClientSize());
 }
+
+void Form::SetScaleLeft(Single left) {
+  Load();
+  scale_.SetLeft(left, ClientSize());
+}
+
+void Form::SetScaleTop(Single top) {
+  Load();
+  scale_.SetTop(top, ClientSize());
+}
+
+Single Form::ScaleWidth() const { return scale_.Width(ClientSize()); }
+
+void Form::SetScaleWidth(Single width) {
+  Load();
+  scale_.SetWidth(width, ClientSize());
+}
+
+Single Form::ScaleHeight() const { return scale_.Height(ClientSize()); }
+
+void Form::SetScaleHeight(Single height) {
+  Load();
+  scale_.SetHeight(height, ClientSize());
+}
+
+void Form::Scale(Single x1, Single y1, Single x2, Single y2) { scale_.Scale(x1, y1, x2, y2); }
 
 }  // namespace host

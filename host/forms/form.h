@@ -9,6 +9,7 @@
 
 #include "host/forms/bindable.h"
 #include "host/forms/container_object.h"
+#include "host/forms/scale_model.h"
 #include "host/runtime/font.h"
 #include "host/runtime/types.h"
 #include "host/win32/unique_handle.h"
@@ -16,13 +17,11 @@
 namespace host {
 
 class Menu;
+class PropertyBag;
 
 inline constexpr Integer vbFormControlMenu = 0;
 inline constexpr Integer vbFormCode = 1;
 inline constexpr Integer vbAppWindows = 2;
-
-inline constexpr Integer vbTwips = 1;
-inline constexpr Integer vbPixels = 3;
 
 // A form: one top-level window of the class all forms share, built from the
 // form description resource named like the form. A program derives one class
@@ -65,11 +64,18 @@ class Form : public ContainerObject {
   Long Top() const;
   Long Width() const;
   Long Height() const;
-  Integer ScaleMode() const { return scaleMode_; }
-  void SetScaleMode(Integer mode) { scaleMode_ = mode; }
-  // The client area in the form's scale mode.
+  // The client area's coordinate system; see ScaleModel.
+  Integer ScaleMode() const { return scale_.Mode(); }
+  void SetScaleMode(Integer mode);
+  Single ScaleLeft() const { return scale_.Left(); }
+  void SetScaleLeft(Single left);
+  Single ScaleTop() const { return scale_.Top(); }
+  void SetScaleTop(Single top);
   Single ScaleWidth() const;
+  void SetScaleWidth(Single width);
   Single ScaleHeight() const;
+  void SetScaleHeight(Single height);
+  void Scale(Single x1, Single y1, Single x2, Single y2);
 
   // Called by the members the derived form declares.
   void RegisterBinding(std::string name, Bindable& binding);
@@ -79,6 +85,8 @@ class Form : public ContainerObject {
   static const char* WindowClassName();
 
   UINT AddMenuCommand(Menu& item);
+  // A title whose Click runs as its pop-up opens.
+  void AddMenuPopup(HMENU popup, Menu& title);
 
  protected:
   virtual void Form_Load() {}
@@ -93,6 +101,7 @@ class Form : public ContainerObject {
 
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void CreateWindowFrom(const ObjectDescription& description, bool hasMenus);
+  void ReadScale(const PropertyBag& bag);
   void CreateObjects(const std::vector<ObjectDescription>& descriptions, const CreationContext& context);
   Bindable& BindingFor(const ObjectDescription& description);
   bool UnloadWithMode(Integer mode);
@@ -103,20 +112,23 @@ class Form : public ContainerObject {
   void Destroy();
   void Paint();
   bool RouteCommand(WPARAM wParam, LPARAM lParam);
+  void OpenMenuPopup(HMENU popup);
   LRESULT QueryEndSession();
   void EndSession(WPARAM ending);
   bool KeepFocusAcrossActivation(WPARAM wParam);
+  SIZE ClientSize() const;
 
   std::string name_;
   UniqueWindow window_;
   std::vector<std::pair<std::string, Bindable*>> bindings_;
   std::vector<Bindable*> created_;
   std::map<UINT, Menu*> menuCommands_;
+  std::map<HMENU, Menu*> menuPopups_;
   OleColor backColor_ = 0x8000000F;
   UniqueBrush backBrush_;
   host::Font font_;
   UniqueFont fontHandle_;
-  Integer scaleMode_ = vbTwips;
+  ScaleModel scale_;
   HWND lastFocus_ = nullptr;
 };
 

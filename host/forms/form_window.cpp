@@ -33,6 +33,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       if (RouteCommand(wParam, lParam)) return 0;
       break;
+    case WM_INITMENUPOPUP:
+      if (HIWORD(lParam) == 0) OpenMenuPopup(reinterpret_cast<HMENU>(wParam));
+      break;
     case WM_ACTIVATE:
       if (KeepFocusAcrossActivation(wParam)) return 0;
       break;
@@ -53,6 +56,13 @@ bool Form::RouteCommand(WPARAM wParam, LPARAM lParam) {
   if (HIWORD(wParam) != 0 || item == menuCommands_.end()) return false;
   item->second->Click.Raise();
   return true;
+}
+
+// A title's Click comes before its pop-up shows, so that the handler can
+// check, enable or rename the items about to appear.
+void Form::OpenMenuPopup(HMENU popup) {
+  const auto title = menuPopups_.find(popup);
+  if (title != menuPopups_.end()) title->second->Click.Raise();
 }
 
 // Windows is ending the session: the form may refuse in QueryUnload, and

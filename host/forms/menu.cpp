@@ -20,6 +20,7 @@ CreationContext Menu::Create(const ObjectDescription& description, const Creatio
     popup_ = CreatePopupMenu();
     flags |= MF_POPUP;
     command = reinterpret_cast<UINT_PTR>(popup_);
+    context.form.AddMenuPopup(popup_, *this);
   } else if (caption_ == "-") {
     flags = MF_SEPARATOR;
   } else {

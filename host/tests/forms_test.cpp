@@ -39,6 +39,7 @@ class TestForm : public Form {
     Command1.Click.Connect([this] { log_.push_back("Command1_Click"); });
     Check1.On(&CheckBox::Click, [this](Integer Index) { log_.push_back("Check1_Click " + std::to_string(Index)); });
     Option1.On(&OptionButton::Click, [this](Integer Index) { log_.push_back("Option1_Click " + std::to_string(Index)); });
+    menuFile.Click.Connect([this] { log_.push_back("menuFile_Click " + std::to_string(mnuFile(0).Checked())); });
     mnuFile.On(&Menu::Click, [this](Integer Index) { log_.push_back("mnuFile_Click " + std::to_string(Index)); });
     Timer1.Timer.Connect([this] { ++ticks; });
   }
@@ -88,6 +89,11 @@ class ArrayForm : public Form {
  public:
   ArrayForm() : Form("ArrayForm") {}
   ControlArray<TrackedButton> Command1{*this, "Command1"};
+};
+
+class ScaleForm : public Form {
+ public:
+  ScaleForm() : Form("ScaleForm") {}
 };
 
 class BadForm : public Form {
@@ -172,6 +178,38 @@ TEST_F(FormTest, ScaleModePixelsMeasuresTheClientAreaInPixels) {
   form.SetScaleMode(vbPixels);
   EXPECT_EQ(form.ScaleWidth(), static_cast<Single>(PixelsFromTwipsX(6000)));
   EXPECT_EQ(form.ScaleHeight(), static_cast<Single>(PixelsFromTwipsY(3600)));
+}
+
+TEST_F(FormTest, ScaleValuesSwitchToUserUnitsThatIgnoreResizing) {
+  form.Load();
+  form.SetScaleTop(100);
+  EXPECT_EQ(form.ScaleMode(), vbUser);
+  EXPECT_EQ(form.ScaleTop(), 100.0f);
+  EXPECT_EQ(form.ScaleWidth(), 6000.0f);
+  form.Move(form.Left(), form.Top(), form.Width() + 1500, form.Height());
+  EXPECT_EQ(form.ScaleWidth(), 6000.0f);
+  form.Scale(0, 0, 1, 1);
+  EXPECT_EQ(form.ScaleTop(), 0.0f);
+  EXPECT_EQ(form.ScaleWidth(), 1.0f);
+  form.SetScaleMode(vbTwips);
+  EXPECT_EQ(form.ScaleWidth(), 7500.0f) << "twips follow the new client size";
+  EXPECT_EQ(form.Command1.Left(), 120) << "controls stay placed in twips";
+}
+
+TEST(FormScale, TheDescriptionCanSetUserUnitsAndAFixedModeReplacesThem) {
+  ScaleForm form;
+  form.Load();
+  EXPECT_EQ(form.ScaleMode(), vbUser);
+  EXPECT_EQ(form.ScaleLeft(), -10.0f);
+  EXPECT_EQ(form.ScaleTop(), 25.0f);
+  EXPECT_EQ(form.ScaleWidth(), 20.0f);
+  EXPECT_EQ(form.ScaleHeight(), -50.0f);
+  form.SetScaleMode(vbCharacters);
+  EXPECT_EQ(form.ScaleLeft(), 0.0f);
+  EXPECT_EQ(form.ScaleTop(), 0.0f);
+  EXPECT_EQ(form.ScaleWidth(), 50.0f);
+  EXPECT_EQ(form.ScaleHeight(), 12.5f);
+  form.Unload();
 }
 
 TEST_F(FormTest, TheFormsCollectionListsLoadedFormsInLoadOrder) {
@@ -376,6 +414,27 @@ TEST_F(FormTest, MenusComeFromTheDescriptionAndRaiseClickWithTheIndex) {
   form.mnuFile(0).SetEnabled(false);
   EXPECT_FALSE(form.mnuFile(0).Enabled());
   EXPECT_EQ(log, (Log{"Form_Load", "mnuFile_Click 10"}));
+}
+
+TEST_F(FormTest, ATitleRaisesClickAsItsPopUpOpens) {
+  form.Load();
+  const HMENU popup = form.menuFile.SubMenu();
+  SendMessageA(form.hWnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), MAKELPARAM(0, TRUE));
+  EXPECT_EQ(log, (Log{"Form_Load"})) << "the system menu is not the title's";
+  form.mnuFile(0).SetChecked(true);
+  SendMessageA(form.hWnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), MAKELPARAM(0, FALSE));
+  EXPECT_EQ(log, (Log{"Form_Load", "menuFile_Click 1"}));
+}
+
+// The menu runs its own modal loop; a timer inside that loop closes it.
+void CALLBACK CloseMenu(HWND, UINT, UINT_PTR, DWORD) { EndMenu(); }
+
+TEST_F(FormTest, OpeningTheMenuFromTheKeyboardRaisesTheTitleClick) {
+  form.Show();
+  const UINT_PTR closer = SetTimer(nullptr, 0, 300, CloseMenu);
+  SendMessageA(form.hWnd(), WM_SYSCOMMAND, SC_KEYMENU, 'f');
+  KillTimer(nullptr, closer);
+  EXPECT_EQ(log, (Log{"Form_Load", "menuFile_Click 0"}));
 }
 
 TEST_F(FormTest, AnUntrappedErrorShowsTheBoxAndAbandonsOnlyThatHandler) {

@@ -136,6 +136,26 @@ TEST(UserControlOnAForm, SurfaceMembersWorkInTwipsAndPixels) {
   form.Unload();
 }
 
+TEST(UserControlOnAForm, TheSurfaceHasItsOwnScaleLikeAForm) {
+  ProbeForm form;
+  form.Load();
+  Probe& probe = *form.Probe1;
+  const Single twipsWide = probe.ScaleWidth();
+  probe.SetScaleLeft(-1);
+  EXPECT_EQ(probe.ScaleMode(), vbUser);
+  EXPECT_EQ(probe.ScaleLeft(), -1.0f);
+  EXPECT_EQ(probe.ScaleWidth(), twipsWide);
+  probe.Scale(0, 100, 10, 0);
+  EXPECT_EQ(probe.ScaleTop(), 100.0f);
+  EXPECT_EQ(probe.ScaleHeight(), -100.0f);
+  probe.SetScaleMode(vbPoints);
+  EXPECT_EQ(probe.ScaleLeft(), 0.0f);
+  EXPECT_EQ(probe.ScaleTop(), 0.0f);
+  EXPECT_EQ(probe.ScaleWidth(), twipsWide / 20);
+  EXPECT_EQ(form.ScaleMode(), vbTwips) << "the form keeps its own scale";
+  form.Unload();
+}
+
 TEST(UserControlInTheDesigner, ANewControlRunsInitPropertiesAndSavesOnlyChangedValues) {
   DesignTimeHost<Probe> designer;
   designer.PlaceNew();

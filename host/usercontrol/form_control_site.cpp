@@ -3,6 +3,7 @@
 #include "host/controls/control.h"
 #include "host/description/property_bag.h"
 #include "host/forms/form.h"
+#include "host/forms/tab_order.h"
 #include "host/runtime/error.h"
 #include "host/services/screen.h"
 #include "host/win32/window_geometry.h"
@@ -31,11 +32,17 @@ CreationContext FormControlSite::Create(const ObjectDescription& description, co
   visible_ = static_cast<bool>(placement.ReadProperty<Boolean>("Visible", True));
   control_ = factory_();
   control_->Attach(*this, pixels);
+  tabIndex_ = placement.ReadProperty<Integer>("TabIndex", 0);
+  PlaceByTabIndex(control_->hWnd(), tabIndex_);
+  if (!static_cast<bool>(placement.ReadProperty<Boolean>("TabStop", True))) {
+    SetWindowLongA(control_->hWnd(), GWL_STYLE, GetWindowLongA(control_->hWnd(), GWL_STYLE) & ~WS_TABSTOP);
+  }
   control_->Load(placement);
   return CreationContext{context.form, control_->hWnd(), nullptr};
 }
 
 void FormControlSite::Release() {
+  if (control_) ForgetTabIndex(control_->hWnd());
   if (control_) control_->Detach();
   if (control_) unloaded_ = std::move(control_);
   form_ = nullptr;
@@ -78,6 +85,11 @@ Long FormControlSite::Height() const { return Object().Height(); }
 void FormControlSite::Move(Long left, Long top, Long width, Long height) {
   MoveWindow(Object().hWnd(), PixelsFromTwipsX(left), PixelsFromTwipsY(top), PixelsFromTwipsX(width),
              PixelsFromTwipsY(height), TRUE);
+}
+
+void FormControlSite::SetTabIndex(Integer tabIndex) {
+  tabIndex_ = tabIndex;
+  MoveToTabIndex(Object().hWnd(), tabIndex);
 }
 
 void FormControlSite::SetVisible(bool visible) {

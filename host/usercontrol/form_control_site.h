@@ -43,6 +43,9 @@ class FormControlSite : public Bindable, public UserControlSite, public Extender
   void Move(Long left, Long top, Long width, Long height) override;
   bool Visible() const override { return visible_; }
   void SetVisible(bool visible) override;
+  // The surface takes its place in the form's tab order like an intrinsic control.
+  Integer TabIndex() const { return tabIndex_; }
+  void SetTabIndex(Integer tabIndex);
 
  protected:
   UserControl& Object() const;
@@ -62,6 +65,7 @@ class FormControlSite : public Bindable, public UserControlSite, public Extender
   HWND containerWindow_ = nullptr;
   AmbientProperties ambient_;
   bool visible_ = true;
+  Integer tabIndex_ = 0;
 };
 
 // The typed handle a form declares for each user control it holds:

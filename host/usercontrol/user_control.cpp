@@ -128,15 +128,14 @@ void UserControl::Size(Long width, Long height) {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-Single UserControl::ScaleWidth() const {
-  const LONG pixels = ClientSize(window_.get()).cx;
-  return static_cast<Single>(scaleMode_ == 3 ? pixels : pixels * Screen().TwipsPerPixelX());
-}
-
-Single UserControl::ScaleHeight() const {
-  const LONG pixels = ClientSize(window_.get()).cy;
-  return static_cast<Single>(scaleMode_ == 3 ? pixels : pixels * Screen().TwipsPerPixelY());
-}
+void UserControl::SetScaleMode(Integer mode) { scale_.SetMode(mode, ClientSize(window_.get())); }
+void UserControl::SetScaleLeft(Single left) { scale_.SetLeft(left, ClientSize(window_.get())); }
+void UserControl::SetScaleTop(Single top) { scale_.SetTop(top, ClientSize(window_.get())); }
+Single UserControl::ScaleWidth() const { return scale_.Width(ClientSize(window_.get())); }
+void UserControl::SetScaleWidth(Single width) { scale_.SetWidth(width, ClientSize(window_.get())); }
+Single UserControl::ScaleHeight() const { return scale_.Height(ClientSize(window_.get())); }
+void UserControl::SetScaleHeight(Single height) { scale_.SetHeight(height, ClientSize(window_.get())); }
+void UserControl::Scale(Single x1, Single y1, Single x2, Single y2) { scale_.Scale(x1, y1, x2, y2); }
 
 void UserControl::Cls() {
   const WindowDC dc(window_.get());
@@ -181,6 +180,14 @@ void UserControl::Paint() {
   RunEventHandler([this] { UserControl_Paint(); });
 }
 
+// Once a constituent control takes Tab stops, the surface becomes a control
+// parent: dialog navigation then walks into it instead of stopping on it. A
+// surface without such controls stays a tab stop of its own.
+void UserControl::AdoptConstituent(HWND child) {
+  if ((GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP) == 0) return;
+  SetWindowLongA(window_.get(), GWL_EXSTYLE, GetWindowLongA(window_.get(), GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
+}
+
 LRESULT CALLBACK UserControl::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lParam);
@@ -199,6 +206,9 @@ LRESULT UserControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND: return Control::FillBackground(window_.get(), reinterpret_cast<HDC>(wParam), backColor_, backBrush_);
     case WM_GETFONT: return reinterpret_cast<LRESULT>(fontHandle_.get());
     case WM_SETFOCUS: RunEventHandler([this] { UserControl_GotFocus(); }); return 0;
+    case WM_PARENTNOTIFY:
+      if (LOWORD(wParam) == WM_CREATE) AdoptConstituent(reinterpret_cast<HWND>(lParam));
+      return 0;
     default: return DefWindowProcA(window_.get(), message, wParam, lParam);
   }
 }

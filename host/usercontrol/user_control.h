@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "host/description/property_bag.h"
+#include "host/forms/scale_model.h"
 #include "host/runtime/font.h"
 #include "host/runtime/types.h"
 #include "host/usercontrol/site.h"
@@ -52,12 +53,18 @@ class UserControl {
   Long Width() const;
   Long Height() const;
   void Size(Long width, Long height);
-  Integer ScaleMode() const { return scaleMode_; }
-  void SetScaleMode(Integer mode) { scaleMode_ = mode; }
-  Single ScaleLeft() const { return 0; }
-  Single ScaleTop() const { return 0; }
+  // The surface's coordinate system; see ScaleModel.
+  Integer ScaleMode() const { return scale_.Mode(); }
+  void SetScaleMode(Integer mode);
+  Single ScaleLeft() const { return scale_.Left(); }
+  void SetScaleLeft(Single left);
+  Single ScaleTop() const { return scale_.Top(); }
+  void SetScaleTop(Single top);
   Single ScaleWidth() const;
+  void SetScaleWidth(Single width);
   Single ScaleHeight() const;
+  void SetScaleHeight(Single height);
+  void Scale(Single x1, Single y1, Single x2, Single y2);
   void Cls();
   void Refresh();
 
@@ -86,6 +93,7 @@ class UserControl {
  private:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void RaiseResize();
+  void AdoptConstituent(HWND child);
   void Paint();
 
   UserControlSite* site_ = nullptr;
@@ -98,7 +106,7 @@ class UserControl {
   Integer borderStyle_ = 0;
   host::Font font_;
   UniqueFont fontHandle_;
-  Integer scaleMode_ = 1;
+  ScaleModel scale_;
 };
 
 }  // namespace host
