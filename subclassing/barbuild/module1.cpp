@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "host/runtime/resume_next.h"
 #include "host/services/message_box.h"
 #include "subclassing/barbuild/form1.h"
 

@@ -2,22 +2,14 @@
 
 #include <windows.h>
 
-#include "host/runtime/resume_next.h"
 #include "host/runtime/types.h"
-#include "host/win32/unique_handle.h"
+#include "host/win32/bound_handles.h"
 #include "subclassing/barbuild/user32.h"
 
 namespace barbuild {
 
-// A menu this program built, destroyed through the DestroyMenu it binds by
-// name; a release that cannot be bound is skipped, as in FreeMenu.
-struct GatewayMenuTraits {
-  static HMENU Invalid() { return nullptr; }
-  static void Close(HMENU menu) {
-    host::ResumeNext()([&] { destroyMenu(menu); });
-  }
-};
-using MenuHandle = host::UniqueHandle<HMENU, GatewayMenuTraits>;
+// A menu this program built, destroyed through the DestroyMenu bound by name.
+using MenuHandle = host::BoundMenu;
 
 namespace Module1 {
 

@@ -14,7 +14,6 @@ inline const host::Win32Function<decltype(::CreatePopupMenu)> createPopupMenu{"u
 inline const host::Win32Function<decltype(::AppendMenuA)> appendMenu{"user32", "AppendMenuA"};
 inline const host::Win32Function<decltype(::GetMenu)> getMenu{"user32", "GetMenu"};
 inline const host::Win32Function<decltype(::SetMenu)> setMenu{"user32", "SetMenu"};
-inline const host::Win32Function<decltype(::DestroyMenu)> destroyMenu{"user32", "DestroyMenu"};
 inline const host::Win32Function<decltype(::DrawMenuBar)> drawMenuBar{"user32", "DrawMenuBar"};
 
 }  // namespace barbuild

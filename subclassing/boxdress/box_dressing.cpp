@@ -3,6 +3,7 @@
 #include <string>
 
 #include "host/runtime/resume_next.h"
+#include "subclassing/boxdress/win32_functions.h"
 
 namespace boxdress {
 namespace {

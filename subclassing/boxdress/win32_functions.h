@@ -7,7 +7,7 @@
 namespace boxdress {
 
 // The Win32 functions this program binds by name on first call, beside those
-// of the placement it shares with alertspot.
+// of the placement it shares with alertspot and the releases of host/win32/bound_handles.h.
 inline const host::Win32Function<decltype(::GetWindowLongA)> getWindowLong{"user32", "GetWindowLongA"};
 inline const host::Win32Function<decltype(::GetWindowRect)> getWindowRect{"user32", "GetWindowRect"};
 inline const host::Win32Function<decltype(::GetDlgItem)> getDlgItem{"user32", "GetDlgItem"};
@@ -16,9 +16,7 @@ inline const host::Win32Function<decltype(::GetClassNameA)> getClassName{"user32
 inline const host::Win32Function<decltype(::SetWindowTextA)> setWindowText{"user32", "SetWindowTextA"};
 inline const host::Win32Function<decltype(::SendMessageA)> sendMessage{"user32", "SendMessageA"};
 inline const host::Win32Function<decltype(::LoadImageA)> loadImage{"user32", "LoadImageA"};
-inline const host::Win32Function<decltype(::DestroyIcon)> destroyIcon{"user32", "DestroyIcon"};
 inline const host::Win32Function<decltype(::GetObjectA)> getObject{"gdi32", "GetObjectA"};
 inline const host::Win32Function<decltype(::CreateFontIndirectA)> createFontIndirect{"gdi32", "CreateFontIndirectA"};
-inline const host::Win32Function<decltype(::DeleteObject)> deleteObject{"gdi32", "DeleteObject"};
 
 }  // namespace boxdress

@@ -5,21 +5,15 @@
 #include "host/runtime/numeric.h"
 #include "host/services/shell.h"
 #include "host/win32/gateway.h"
-#include "host/win32/unique_handle.h"
+#include "host/win32/bound_handles.h"
 
 namespace waitrun {
 namespace {
 
 const host::Win32Function<decltype(::OpenProcess)> openProcess{"kernel32", "OpenProcess"};
 const host::Win32Function<decltype(::WaitForSingleObject)> waitForSingleObject{"kernel32", "WaitForSingleObject"};
-const host::Win32Function<decltype(::CloseHandle)> closeHandle{"kernel32", "CloseHandle"};
-
-// A process handle released through the bound CloseHandle.
-struct BoundCloseHandle {
-  static HANDLE Invalid() { return nullptr; }
-  static void Close(HANDLE handle) { closeHandle(handle); }
-};
-using ProcessHandle = host::UniqueHandle<HANDLE, BoundCloseHandle>;
+// A process handle released through the CloseHandle bound by name.
+using ProcessHandle = host::BoundKernelHandle;
 
 }  // namespace
 

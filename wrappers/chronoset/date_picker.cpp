@@ -16,7 +16,6 @@ namespace {
 using host::Win32Function;
 
 const Win32Function<decltype(::CreateWindowExA)> CreateWindowExA_{"user32", "CreateWindowExA"};
-const Win32Function<decltype(::DestroyWindow)> DestroyWindow_{"user32", "DestroyWindow"};
 const Win32Function<decltype(::GetWindowTextA)> GetWindowTextA_{"user32", "GetWindowTextA"};
 const Win32Function<decltype(::GetWindowLongA)> GetWindowLongA_{"user32", "GetWindowLongA"};
 const Win32Function<decltype(::MoveWindow)> MoveWindow_{"user32", "MoveWindow"};
@@ -70,8 +69,7 @@ void DatePicker::UserControl_Initialize() {
 void DatePicker::CreatePickerWindow() {
   host::ResumeNext rn;
   rn([&] {
-    if (PickerHandle != nullptr) DestroyWindow_(PickerHandle);
-    PickerHandle = nullptr;
+    PickerHandle.reset();
   });
   const DWORD style = WS_CHILD | WS_VISIBLE | FormatBits(PickerFormat) | StyleBits(PickerStyle);
   SetScaleMode(3);
@@ -80,25 +78,25 @@ void DatePicker::CreatePickerWindow() {
   rn([&] {
     const HWND surface = UserControl::hWnd();
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongA_(surface, GWL_HINSTANCE));
-    PickerHandle = CreateWindowExA_(0, DATETIMEPICK_CLASSA, "", style, 0, 0, host::CLng(width), host::CLng(height),
-                                    surface, nullptr, instance, nullptr);
+    PickerHandle.reset(CreateWindowExA_(0, DATETIMEPICK_CLASSA, "", style, 0, 0, host::CLng(width), host::CLng(height),
+                                    surface, nullptr, instance, nullptr));
   });
 }
 
 void DatePicker::ApplyPickerFont() {
-  if (PickerHandle == nullptr) return;
+  if (!PickerHandle) return;
   const LRESULT font = SendMessageA_(UserControl::hWnd(), WM_GETFONT, 0, 0);
-  SendMessageA_(PickerHandle, WM_SETFONT, static_cast<WPARAM>(font), TRUE);
+  SendMessageA_(PickerHandle.get(), WM_SETFONT, static_cast<WPARAM>(font), TRUE);
 }
 
 void DatePicker::UserControl_Resize() {
   host::ResumeNext rn;
-  if (PickerHandle == nullptr) return;
-  rn([&] { MoveWindow_(PickerHandle, 0, 0, host::CLng(ScaleWidth()), host::CLng(ScaleHeight()), TRUE); });
+  if (!PickerHandle) return;
+  rn([&] { MoveWindow_(PickerHandle.get(), 0, 0, host::CLng(ScaleWidth()), host::CLng(ScaleHeight()), TRUE); });
 }
 
 void DatePicker::UserControl_GotFocus() {
-  if (static_cast<bool>(Enabled()) && PickerHandle != nullptr) SetFocus_(PickerHandle);
+  if (static_cast<bool>(Enabled()) && PickerHandle) SetFocus_(PickerHandle.get());
 }
 
 void DatePicker::UserControl_AmbientChanged(const std::string& /*PropertyName*/) { ApplyPickerFont(); }
@@ -131,10 +129,10 @@ void DatePicker::SetFont(const host::Font& New_Font) {
 
 host::Date DatePicker::DatePickerDate() {
   host::ResumeNext rn;
-  if (PickerHandle == nullptr) return host::Date();
+  if (!PickerHandle) return host::Date();
   rn([&] {
     std::string shown(kTextCapacity, ' ');
-    const int length = GetWindowTextA_(PickerHandle, shown.data(), kTextCapacity);
+    const int length = GetWindowTextA_(PickerHandle.get(), shown.data(), kTextCapacity);
     shown.resize(static_cast<std::size_t>(length > 0 ? length : 0));
     SavedDate = host::DateFromText(shown);
   });
@@ -143,7 +141,7 @@ host::Date DatePicker::DatePickerDate() {
 
 void DatePicker::SetDatePickerDate(host::Date New_DatePickerDate) {
   host::ResumeNext rn;
-  if (PickerHandle == nullptr) return;
+  if (!PickerHandle) return;
   rn([&] {
     const SYSTEMTIME given = host::SystemTimeFromDate(New_DatePickerDate);
     SYSTEMTIME shown{};
@@ -153,19 +151,19 @@ void DatePicker::SetDatePickerDate(host::Date New_DatePickerDate) {
     shown.wHour = given.wHour;
     shown.wMinute = given.wMinute;
     shown.wSecond = given.wSecond;
-    SendMessageA_(PickerHandle, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&shown));
+    SendMessageA_(PickerHandle.get(), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&shown));
   });
   SavedDate = New_DatePickerDate;
 }
 
 void DatePicker::ToggleCalendar() {
   host::ResumeNext rn;
-  if (PickerHandle == nullptr) return;
+  if (!PickerHandle) return;
   rn([&] {
-    const bool wasDown = CalendarIsDown(PickerHandle);
-    SendMessageA_(PickerHandle, WM_KEYDOWN, VK_F4, 0);
+    const bool wasDown = CalendarIsDown(PickerHandle.get());
+    SendMessageA_(PickerHandle.get(), WM_KEYDOWN, VK_F4, 0);
     // Some pickers (Wine's) ignore F4; they toggle on a press of their button.
-    if (CalendarIsDown(PickerHandle) == wasDown) PressDropDownButton(PickerHandle);
+    if (CalendarIsDown(PickerHandle.get()) == wasDown) PressDropDownButton(PickerHandle.get());
   });
 }
 

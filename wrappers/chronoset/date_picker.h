@@ -5,6 +5,7 @@
 #include "host/runtime/font.h"
 #include "host/runtime/types.h"
 #include "host/usercontrol/user_control.h"
+#include "host/win32/bound_handles.h"
 
 namespace chronoset {
 
@@ -20,7 +21,7 @@ class DatePicker : public host::UserControl {
   host::Boolean Enabled() const { return UserControl::Enabled(); }
   void SetEnabled(host::Boolean New_Enabled);
   // The picker window, not the control's own surface.
-  HWND hWnd() const { return PickerHandle; }
+  HWND hWnd() const { return PickerHandle.get(); }
   const host::Font& Font() const { return UserControl::Font(); }
   void SetFont(const host::Font& New_Font);
   host::Date DatePickerDate();
@@ -33,6 +34,8 @@ class DatePicker : public host::UserControl {
   void UserControl_ReadProperties(const host::PropertyBag& PropBag) override;
   void UserControl_WriteProperties(host::PropertyBag& PropBag) override;
   void UserControl_Resize() override;
+  // The child window goes before the surface that holds it.
+  void UserControl_Terminate() override { PickerHandle.reset(); }
   void UserControl_GotFocus() override;
   void UserControl_AmbientChanged(const std::string& PropertyName) override;
 
@@ -40,8 +43,8 @@ class DatePicker : public host::UserControl {
   void CreatePickerWindow();
   void ApplyPickerFont();
 
-  // A child of the control's surface, which destroys it with itself.
-  HWND PickerHandle = nullptr;
+  // A child of the control's surface, owned by the control.
+  host::BoundWindow PickerHandle;
   host::Long PickerFormat = 0;
   host::Long PickerStyle = 0;
   host::Date SavedDate;

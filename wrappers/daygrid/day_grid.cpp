@@ -16,7 +16,6 @@ namespace {
 using host::Win32Function;
 
 const Win32Function<decltype(::CreateWindowExA)> CreateWindowExA_{"user32", "CreateWindowExA"};
-const Win32Function<decltype(::DestroyWindow)> DestroyWindow_{"user32", "DestroyWindow"};
 const Win32Function<decltype(::GetWindowLongA)> GetWindowLongA_{"user32", "GetWindowLongA"};
 const Win32Function<decltype(::MoveWindow)> MoveWindow_{"user32", "MoveWindow"};
 const Win32Function<decltype(::SendMessageA)> SendMessageA_{"user32", "SendMessageA"};
@@ -44,32 +43,31 @@ void DayGrid::UserControl_Initialize() {
 void DayGrid::CreateCalendarWindow() {
   host::ResumeNext rn;
   rn([&] {
-    if (CalendarHandle != nullptr) DestroyWindow_(CalendarHandle);
-    CalendarHandle = nullptr;
+    CalendarHandle.reset();
   });
   const DWORD style = WS_CHILD | WS_VISIBLE | (CalendarStyle == 1 ? MCS_WEEKNUMBERS : 0);
   rn([&] {
     const HWND surface = UserControl::hWnd();
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongA_(surface, GWL_HINSTANCE));
-    CalendarHandle = CreateWindowExA_(0, kCalendarClass, "", style, 0, 0, 0, 0, surface, nullptr, instance, nullptr);
+    CalendarHandle.reset(CreateWindowExA_(0, kCalendarClass, "", style, 0, 0, 0, 0, surface, nullptr, instance, nullptr));
   });
   rn([&] { ApplyCalendarLook(); });
   rn([&] { UserControl_Resize(); });
 }
 
 void DayGrid::ApplyCalendarLook() {
-  if (CalendarHandle == nullptr) return;
+  if (!CalendarHandle) return;
   const LRESULT font = SendMessageA_(UserControl::hWnd(), WM_GETFONT, 0, 0);
-  SendMessageA_(CalendarHandle, WM_SETFONT, static_cast<WPARAM>(font), TRUE);
-  SendMessageA_(CalendarHandle, MCM_SETCOLOR, MCSC_BACKGROUND, static_cast<LPARAM>(UserControl::BackColor()));
-  SendMessageA_(CalendarHandle, MCM_SETCOLOR, MCSC_MONTHBK, static_cast<LPARAM>(SavedCalBackColor));
+  SendMessageA_(CalendarHandle.get(), WM_SETFONT, static_cast<WPARAM>(font), TRUE);
+  SendMessageA_(CalendarHandle.get(), MCM_SETCOLOR, MCSC_BACKGROUND, static_cast<LPARAM>(UserControl::BackColor()));
+  SendMessageA_(CalendarHandle.get(), MCM_SETCOLOR, MCSC_MONTHBK, static_cast<LPARAM>(SavedCalBackColor));
 }
 
 void DayGrid::UserControl_Resize() {
   host::ResumeNext rn;
   SetScaleMode(3);
-  if (CalendarHandle == nullptr) return;
-  rn([&] { MoveWindow_(CalendarHandle, 0, 0, host::CLng(ScaleWidth()), host::CLng(ScaleHeight()), TRUE); });
+  if (!CalendarHandle) return;
+  rn([&] { MoveWindow_(CalendarHandle.get(), 0, 0, host::CLng(ScaleWidth()), host::CLng(ScaleHeight()), TRUE); });
 }
 
 void DayGrid::UserControl_AmbientChanged(const std::string& /*PropertyName*/) { ApplyCalendarLook(); }
@@ -97,10 +95,10 @@ void DayGrid::SetFont(const host::Font& New_Font) {
 host::Date DayGrid::DayGridDate() const {
   host::ResumeNext rn;
   host::Date selected;
-  if (CalendarHandle == nullptr) return selected;
+  if (!CalendarHandle) return selected;
   rn([&] {
     SYSTEMTIME shown{};
-    SendMessageA_(CalendarHandle, MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&shown));
+    SendMessageA_(CalendarHandle.get(), MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&shown));
     SYSTEMTIME day{};
     day.wYear = shown.wYear;
     day.wMonth = shown.wMonth;
@@ -112,14 +110,14 @@ host::Date DayGrid::DayGridDate() const {
 
 void DayGrid::SetDayGridDate(host::Date New_DayGridDate) {
   host::ResumeNext rn;
-  if (CalendarHandle == nullptr) return;
+  if (!CalendarHandle) return;
   rn([&] {
     const SYSTEMTIME given = host::SystemTimeFromDate(New_DayGridDate);
     SYSTEMTIME day{};
     day.wYear = given.wYear;
     day.wMonth = given.wMonth;
     day.wDay = given.wDay;
-    SendMessageA_(CalendarHandle, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&day));
+    SendMessageA_(CalendarHandle.get(), MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&day));
   });
   SavedDate = New_DayGridDate;
 }
@@ -137,9 +135,9 @@ void DayGrid::SetBorderStyle(host::Boolean New_BorderStyle) {
 
 RECT DayGrid::MinimumCalendarRect() const {
   RECT minimum{};
-  if (CalendarHandle != nullptr) {
+  if (CalendarHandle) {
     host::ResumeNext rn;
-    rn([&] { SendMessageA_(CalendarHandle, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&minimum)); });
+    rn([&] { SendMessageA_(CalendarHandle.get(), MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&minimum)); });
   }
   return minimum;
 }
@@ -150,7 +148,7 @@ host::Long DayGrid::ClientHeightPerCalendar() const { return MinimumCalendarRect
 
 void DayGrid::SetCalBackColor(host::OleColor New_CalBackColor) {
   host::ResumeNext rn;
-  if (CalendarHandle == nullptr) return;
+  if (!CalendarHandle) return;
   SavedCalBackColor = New_CalBackColor;
   rn([&] { ApplyCalendarLook(); });
 }

@@ -5,6 +5,7 @@
 #include "host/runtime/font.h"
 #include "host/runtime/types.h"
 #include "host/usercontrol/user_control.h"
+#include "host/win32/bound_handles.h"
 
 namespace daygrid {
 
@@ -18,7 +19,7 @@ class DayGrid : public host::UserControl {
   host::Boolean Enabled() const { return UserControl::Enabled(); }
   void SetEnabled(host::Boolean New_Enabled);
   // The calendar window, not the control's own surface.
-  HWND hWnd() const { return CalendarHandle; }
+  HWND hWnd() const { return CalendarHandle.get(); }
   const host::Font& Font() const { return UserControl::Font(); }
   void SetFont(const host::Font& New_Font);
   host::Date DayGridDate() const;
@@ -38,6 +39,8 @@ class DayGrid : public host::UserControl {
   void UserControl_ReadProperties(const host::PropertyBag& PropBag) override;
   void UserControl_WriteProperties(host::PropertyBag& PropBag) override;
   void UserControl_Resize() override;
+  // The child window goes before the surface that holds it.
+  void UserControl_Terminate() override { CalendarHandle.reset(); }
   void UserControl_AmbientChanged(const std::string& PropertyName) override;
 
  private:
@@ -45,8 +48,8 @@ class DayGrid : public host::UserControl {
   void ApplyCalendarLook();
   RECT MinimumCalendarRect() const;
 
-  // A child of the control's surface, which destroys it with itself.
-  HWND CalendarHandle = nullptr;
+  // A child of the control's surface, owned by the control.
+  host::BoundWindow CalendarHandle;
   host::Long CalendarStyle = 0;
   host::Date SavedDate;
   host::OleColor SavedCalBackColor = 0x00FFFFFF;

@@ -17,8 +17,6 @@ namespace {
 using host::Win32Function;
 
 const Win32Function<decltype(::CreateWindowExA)> CreateWindowExA_{"user32", "CreateWindowExA"};
-const Win32Function<decltype(::DestroyWindow)> DestroyWindow_{"user32", "DestroyWindow"};
-const Win32Function<decltype(::DestroyIcon)> DestroyIcon_{"user32", "DestroyIcon"};
 const Win32Function<decltype(::LoadImageA)> LoadImageA_{"user32", "LoadImageA"};
 const Win32Function<decltype(::SendMessageA)> SendMessageA_{"user32", "SendMessageA"};
 
@@ -32,10 +30,6 @@ host::Integer IntegerProduct(host::Long a, host::Long b) {
 }
 
 }  // namespace
-
-void IconRelease::Close(HICON icon) { DestroyIcon_(icon); }
-
-void WindowRelease::Close(HWND window) { DestroyWindow_(window); }
 
 void AnimatedIcon::UserControl_Initialize() {
   host::ResumeNext rn;

@@ -7,19 +7,9 @@
 
 #include "host/runtime/types.h"
 #include "host/usercontrol/user_control.h"
-#include "host/win32/unique_handle.h"
+#include "host/win32/bound_handles.h"
 
 namespace spinglyph {
-
-// Release calls bound by name, like every other call of the control.
-struct IconRelease {
-  static HICON Invalid() { return nullptr; }
-  static void Close(HICON icon);
-};
-struct WindowRelease {
-  static HWND Invalid() { return nullptr; }
-  static void Close(HWND window);
-};
 
 // An icon or animated cursor at its real 32 x 32 pixel size, shown by a
 // static child window, from a file or from an icon resource of the program.
@@ -43,8 +33,9 @@ class AnimatedIcon : public host::UserControl {
  private:
   void LoadIconImage();
 
-  host::UniqueHandle<HICON, IconRelease> IconHandle;
-  host::UniqueHandle<HWND, WindowRelease> StaticHandle;
+  // Released through DestroyIcon and DestroyWindow bound by name, like every other call of the control.
+  host::BoundIcon IconHandle;
+  host::BoundWindow StaticHandle;
   std::string StoredFileName;
   host::Long StoredResourceID = 0;
 };
