@@ -20,7 +20,8 @@ constexpr std::string_view kProgramName = "formwright-cli";
 std::string InDirectory(std::string_view directory, const std::string& formPath) {
   const std::string fileName = std::filesystem::path(formPath).filename().string();
   std::string path(directory);
-  if (!path.empty() && path.back() != '/' && path.back() != '\\') path += '/';
+  // The platform's own separator, so that a Windows path reads C:\out\Main.DDT.
+  if (!path.empty() && path.back() != '/' && path.back() != '\\') path += char(std::filesystem::path::preferred_separator);
   return path + OutputPathFor(fileName);
 }
 

@@ -47,7 +47,7 @@ TEST_F(RunCliTest, OutdirTakesTheFormsFileNameAndIsCreated) {
   const CliResult result = RunWith({"--outdir", outdir, form});
 
   EXPECT_EQ(result.status, kExitConverted);
-  EXPECT_EQ(result.out, "Saved file as: " + outdir + "/Main.DDT\n");
+  EXPECT_EQ(result.out, "Saved file as: " + (std::filesystem::path(outdir) / "Main.DDT").string() + "\n");
   EXPECT_THAT(ReadBytes(folder_ / "out" / "ddt" / "Main.DDT"), StartsWith(kRuleLine));
   EXPECT_FALSE(std::filesystem::exists(folder_ / "forms" / "Main.DDT"));
 }
