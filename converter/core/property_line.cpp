@@ -1,6 +1,6 @@
 #include "converter/core/property_line.h"
 
-#include <utility>
+#include <iterator>
 
 #include "converter/core/text_fields.h"
 
@@ -8,7 +8,17 @@ namespace converter {
 
 namespace {
 
-constexpr std::pair<std::string_view, PropertyKey> kPropertyKeys[] = {
+// A key is a run of blanks followed by a word, tested in this order.
+struct KeyPattern {
+  std::size_t blanks;
+  std::string_view word;
+  PropertyKey property;
+
+  constexpr KeyPattern(std::string_view key, PropertyKey which)
+      : blanks(key.find_first_not_of(' ')), word(key.substr(key.find_first_not_of(' '))), property(which) {}
+};
+
+constexpr KeyPattern kPropertyKeys[] = {
     {"   Caption", PropertyKey::Caption}, {"    Index", PropertyKey::Index},
     {"    Height", PropertyKey::Height},  {"    Left", PropertyKey::Left},
     {"    TabIndex", PropertyKey::TabIndex}, {"    Tag", PropertyKey::Tag},
@@ -21,11 +31,31 @@ constexpr std::pair<std::string_view, PropertyKey> kPropertyKeys[] = {
 
 }  // namespace
 
+// The first key in order that the line contains anywhere. A key occurs where
+// its word starts after at least its count of blanks, so one pass over the
+// line's words finds every key it holds; the earliest in order wins.
 std::optional<PropertyKey> FindPropertyKey(std::string_view line) {
-  for (const auto& [key, property] : kPropertyKeys) {
-    if (line.find(key) != std::string_view::npos) return property;
+  constexpr std::size_t kNone = std::size(kPropertyKeys);
+  std::size_t first = kNone;
+  std::size_t blanks = 0;
+  for (std::size_t i = 0; i < line.size() && first != 0; ++i) {
+    if (line[i] == ' ') {
+      ++blanks;
+      continue;
+    }
+    if (blanks >= 3) {
+      const std::string_view rest = line.substr(i);
+      for (std::size_t k = 0; k < first; ++k) {
+        if (blanks >= kPropertyKeys[k].blanks && rest.starts_with(kPropertyKeys[k].word)) {
+          first = k;
+          break;
+        }
+      }
+    }
+    blanks = 0;
   }
-  return std::nullopt;
+  if (first == kNone) return std::nullopt;
+  return kPropertyKeys[first].property;
 }
 
 std::string_view PropertyValue(std::string_view line) {
