@@ -1,21 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 
 #include "host/runtime/error.h"
+#include "host/testing/raised_error.h"
 #include "host/win32/gateway.h"
 
 namespace host {
 namespace {
 
-Long ErrorNumberOf(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const RuntimeError& error) {
-    return error.Number();
-  }
-  return 0;
-}
+using testing::ErrorNumberOf;
 
 TEST(Win32Function, BindsOnTheFirstCallAndCallsThroughWithStdcall) {
   const Win32Function<decltype(::MulDiv)> mulDiv{"kernel32", "MulDiv"};

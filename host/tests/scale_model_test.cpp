@@ -3,6 +3,7 @@
 #include "host/forms/scale_model.h"
 #include "host/runtime/error.h"
 #include "host/services/screen.h"
+#include "host/testing/raised_error.h"
 
 namespace host {
 namespace {
@@ -69,12 +70,7 @@ TEST(ScaleModel, AFixedModeResetsTheOriginAndFollowsTheClientSize) {
 TEST(ScaleModel, BadModesAndZeroExtentsRaiseError380AndChangeNothing) {
   ScaleModel scale;
   for (const Integer mode : {Integer{-1}, Integer{8}}) {
-    try {
-      scale.SetMode(mode, Client());
-      FAIL() << "mode " << mode;
-    } catch (const RuntimeError& error) {
-      EXPECT_EQ(error.Number(), 380);
-    }
+    EXPECT_EQ(testing::ErrorNumberOf([&] { scale.SetMode(mode, Client()); }), 380) << "mode " << mode;
   }
   EXPECT_THROW(scale.SetWidth(0, Client()), RuntimeError);
   EXPECT_THROW(scale.Scale(1, 1, 1, 5), RuntimeError);

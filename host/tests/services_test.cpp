@@ -10,6 +10,7 @@
 #include "host/services/shell.h"
 #include "host/services/timer.h"
 #include "host/testing/message_box_watcher.h"
+#include "host/testing/raised_error.h"
 #include "host/testing/message_loop.h"
 #include "host/win32/dc_scope.h"
 #include "host/win32/unique_handle.h"
@@ -50,21 +51,11 @@ TEST(Shell, StartsAProgramAndReturnsItsProcessId) {
 }
 
 TEST(Shell, RaisesFileNotFoundWhenNothingStarts) {
-  try {
-    Shell("no_such_program_here.exe", vbNormalFocus);
-    FAIL() << "no error raised";
-  } catch (const RuntimeError& error) {
-    EXPECT_EQ(error.Number(), 53);
-  }
+  EXPECT_EQ(testing::ErrorNumberOf([] { Shell("no_such_program_here.exe", vbNormalFocus); }), 53);
 }
 
 TEST(Shell, RejectsAnUnknownWindowStyle) {
-  try {
-    Shell("cmd.exe /c exit 0", 5);
-    FAIL() << "no error raised";
-  } catch (const RuntimeError& error) {
-    EXPECT_EQ(error.Number(), 5);
-  }
+  EXPECT_EQ(testing::ErrorNumberOf([] { Shell("cmd.exe /c exit 0", 5); }), 5);
 }
 
 int timerCalls = 0;

@@ -10,6 +10,7 @@
 #include "host/tests/probe_control.h"
 #include "host/usercontrol/design_time_host.h"
 #include "host/usercontrol/form_control_site.h"
+#include "host/testing/raised_error.h"
 
 namespace host {
 namespace {
@@ -175,12 +176,7 @@ TEST(UserControlInTheDesigner, DesignTimeOnlyWritesFailWithError383OnlyAtRunTime
   EXPECT_NO_THROW(designer->SetDesignOnly(1));
   ProbeForm form;
   form.Load();
-  try {
-    form.Probe1->SetDesignOnly(1);
-    FAIL() << "no error";
-  } catch (const RuntimeError& error) {
-    EXPECT_EQ(error.Number(), 383);
-  }
+  EXPECT_EQ(testing::ErrorNumberOf([&] { form.Probe1->SetDesignOnly(1); }), 383);
   EXPECT_THROW(designer->Extender(), RuntimeError) << "the designer offers no extender";
   form.Unload();
 }

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 
 #include "host/runtime/color.h"
 #include "host/runtime/date.h"
 #include "host/runtime/error.h"
+#include "host/testing/raised_error.h"
 #include "host/runtime/numeric.h"
 #include "host/runtime/text.h"
 #include "host/runtime/types.h"
@@ -13,14 +13,7 @@
 namespace host {
 namespace {
 
-Long ErrorNumberOf(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const RuntimeError& error) {
-    return error.Number();
-  }
-  return 0;
-}
+using testing::ErrorNumberOf;
 
 TEST(Boolean, TrueIsMinusOneAndAnyNonZeroReadsAsTrue) {
   EXPECT_EQ(True.Value(), -1);
