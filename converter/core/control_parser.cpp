@@ -18,9 +18,8 @@ struct BlockParse {
 
 // Returns false when the class is excluded: nothing more is read from the block.
 bool ReadHeaderLine(std::string_view line, BlockParse& parse) {
-  const std::vector<std::string_view> fields = SplitAt(line, " ");
-  const std::string_view classField = Trim(FieldFromEnd(fields, 3));
-  const std::string_view nameField = Trim(FieldFromEnd(fields, 2));
+  const std::string_view classField = Trim(FieldFromEnd(line, ' ', 3));
+  const std::string_view nameField = Trim(FieldFromEnd(line, ' ', 2));
   parse.outcome.name = nameField;
   parse.outcome.className = classField;
   if (IsExcludedClass(classField)) {
@@ -87,7 +86,7 @@ void ReadPropertyLine(std::string_view line, BlockParse& parse, std::vector<Cont
 
 }  // namespace
 
-BlockOutcome ParseControlBlock(std::span<const std::string> lines, std::int32_t container,
+BlockOutcome ParseControlBlock(std::span<const std::string_view> lines, std::int32_t container,
                                std::vector<ControlRecord>& controlList) {
   BlockParse parse;
   parse.current.container = container;

@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "converter/core/control_record.h"
@@ -23,7 +24,7 @@ struct BlockOutcome {
 
 // `ParseControlBlock`: reads one block's lines into a fresh record, with
 // `container` set for a child block, and stores it at its closing line.
-BlockOutcome ParseControlBlock(std::span<const std::string> lines, std::int32_t container,
+BlockOutcome ParseControlBlock(std::span<const std::string_view> lines, std::int32_t container,
                                std::vector<ControlRecord>& controlList);
 
 // `StoreControl`: appends the record as the next row of `controlList`, numbered

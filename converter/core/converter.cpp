@@ -18,9 +18,10 @@ std::string OutputPathFor(std::string_view formPath) {
 Converter::Converter(Edition edition, Clock clock) : edition_(edition), clock_(std::move(clock)) {}
 
 ConversionReport Converter::ConvertForm(std::string_view formText, std::string_view formPath, ByteSink& out) {
+  const FormText text = SplitFormText(formText);
   FormModel model;
   ConversionReport report;
-  report.leftOut = ReadFormModel(SplitFormText(formText), edition_, model);
+  report.leftOut = ReadFormModel(text, edition_, model);
   ConvertFormSize(model.formHeader, edition_);
   if (model.hasChildren) OffsetChildren(model);
   ReverseControls(model);

@@ -8,16 +8,10 @@ namespace converter {
 namespace {
 
 // The text between the line's first "=" and the next one (or the line's end).
-std::string SizeValue(std::string_view line) {
-  const std::vector<std::string_view> fields = SplitAt(line, "=");
-  return fields.size() < 2 ? std::string{} : FitField(Trim(fields[1]), kNumberFieldWidth);
-}
+std::string SizeValue(std::string_view line) { return FitField(Trim(FieldAt(line, "=", 2)), kNumberFieldWidth); }
 
 // The text between the opening double quote and the next quote or "=".
-std::string CaptionValue(std::string_view line) {
-  const std::vector<std::string_view> fields = SplitAt(line, "=\"");
-  return fields.size() < 3 ? std::string{} : FitField(fields[2], kFormCaptionWidth);
-}
+std::string CaptionValue(std::string_view line) { return FitField(FieldAt(line, "=\"", 3), kFormCaptionWidth); }
 
 HeaderAction ActionFor(std::string_view line, std::span<const HeaderKey> keys) {
   for (const HeaderKey& key : keys) {
@@ -28,10 +22,10 @@ HeaderAction ActionFor(std::string_view line, std::span<const HeaderKey> keys) {
 
 }  // namespace
 
-FormHeader ParseFormHeader(std::span<const std::string> headerLines, Edition edition) {
+FormHeader ParseFormHeader(std::span<const std::string_view> headerLines, Edition edition) {
   const std::span<const HeaderKey> keys = EditionDataFor(edition).headerKeys;
   FormHeader header;
-  for (const std::string& line : headerLines) {
+  for (const std::string_view line : headerLines) {
     switch (ActionFor(line, keys)) {
       case HeaderAction::Ignore:
         break;

@@ -28,7 +28,7 @@ struct FormHeader {
 };
 
 // `ParseFormHeader`: reads `headerLines` with the edition's key list.
-FormHeader ParseFormHeader(std::span<const std::string> headerLines, Edition edition);
+FormHeader ParseFormHeader(std::span<const std::string_view> headerLines, Edition edition);
 
 // `ConvertFormSize`: fills the dialog-unit fields.
 void ConvertFormSize(FormHeader& header, Edition edition);

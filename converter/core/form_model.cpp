@@ -13,7 +13,7 @@ namespace {
 
 // Reads left and top the way a stored record would get them, whatever the
 // block's class: up to the first closing line.
-BlockPosition ReadBlockPosition(std::span<const std::string> lines, int container) {
+BlockPosition ReadBlockPosition(std::span<const std::string_view> lines, int container) {
   std::string left;
   std::string top;
   for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -38,8 +38,10 @@ struct LeftOutAt {
 };
 
 void ReadBlock(const ControlBlock& block, FormModel& model, std::vector<LeftOutAt>& leftOut) {
-  const std::vector<std::string> lines = SplitBlockLines(block.text);
-  model.blockPositions[block.row - 1] = ReadBlockPosition(lines, block.container);
+  const std::vector<std::string_view> lines = SplitBlockLines(block.text);
+  // Only a container's position moves other controls.
+  model.blockPositions[block.row - 1] =
+      block.isContainer ? ReadBlockPosition(lines, block.container) : BlockPosition{block.container};
   const BlockOutcome outcome = ParseControlBlock(lines, block.container, model.controlList);
   if (const auto reason = LeftOutReasonFor(outcome, block.wasCut)) {
     leftOut.push_back({block.row, {outcome.name, outcome.className, *reason}});

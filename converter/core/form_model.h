@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "converter/core/control_record.h"
@@ -13,17 +14,19 @@
 namespace converter {
 
 // A control block's own position in twips, rounded, and the block it sits in:
-// children are shifted by every container around them, stored or not.
+// children are shifted by every container around them, stored or not. Only
+// containers have their position read: no other block moves anything.
 struct BlockPosition {
   int container = 0;
   std::int64_t left = 0;
   std::int64_t top = 0;
 };
 
-// The form model of one conversion. Built fresh for every form.
+// The form model of one conversion. Built fresh for every form; its lines
+// are views into the FormText it was read from, which must outlive it.
 struct FormModel {
-  std::vector<std::string> headerLines;
-  std::vector<std::string> menuLines;
+  std::vector<std::string_view> headerLines;
+  std::vector<std::string_view> menuLines;
   FormHeader formHeader;
   std::vector<ControlRecord> controlList;
   std::vector<ControlRecord> writerList;

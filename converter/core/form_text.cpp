@@ -1,5 +1,8 @@
 #include "converter/core/form_text.h"
 
+#include <algorithm>
+#include <functional>
+
 #include "converter/core/text_fields.h"
 
 namespace converter {
@@ -14,19 +17,28 @@ std::string CutToBlockLimit(std::string text) {
   return text;
 }
 
-std::vector<std::string_view> CrLfLines(std::string_view text) {
-  std::vector<std::string_view> lines;
+// Horspool's search: the patterns start with blanks, which are everywhere in
+// a form, so a plain search stops at nearly every byte.
+std::size_t Find(std::string_view text, std::string_view pattern) {
+  const auto found = std::search(text.begin(), text.end(),
+                                 std::boyer_moore_horspool_searcher(pattern.begin(), pattern.end()));
+  return found == text.end() ? std::string_view::npos : static_cast<std::size_t>(found - text.begin());
+}
+
+// Calls visit(line) for each line of text, without its CR LF; a last line
+// without CR LF counts too.
+template <typename Visit>
+void ForEachCrLfLine(std::string_view text, Visit visit) {
   std::size_t start = 0;
   while (start < text.size()) {
     const std::size_t end = text.find(kCrLf, start);
     if (end == std::string_view::npos) {
-      lines.push_back(text.substr(start));
-      break;
+      visit(text.substr(start));
+      return;
     }
-    lines.push_back(text.substr(start, end - start));
+    visit(text.substr(start, end - start));
     start = end + kCrLf.size();
   }
-  return lines;
 }
 
 // Depth of a line made of 3 x depth blanks followed by `rest` (a prefix when
@@ -54,7 +66,7 @@ std::vector<PendingBlock> CutControlBlocks(std::string_view section) {
   std::vector<PendingBlock> blocks;
   std::vector<std::size_t> open;  // open[d - 1] is the open block at depth d
   std::size_t topLevelStart = 0;
-  for (const std::string_view line : CrLfLines(section)) {
+  ForEachCrLfLine(section, [&](std::string_view line) {
     if (HeaderDepth(line) == static_cast<int>(open.size()) + 1) {
       PendingBlock pending;
       pending.block.row = static_cast<int>(blocks.size()) + 1;
@@ -69,20 +81,20 @@ std::vector<PendingBlock> CutControlBlocks(std::string_view section) {
       pending.block.text.append(line).append(kCrLf);
       open.push_back(blocks.size());
       blocks.push_back(std::move(pending));
-      continue;
+      return;
     }
     const int closingDepth = ClosingDepth(line);
     if (closingDepth > 0 && closingDepth <= static_cast<int>(open.size())) {
       open.resize(closingDepth - 1);
-      continue;
+      return;
     }
-    if (open.empty()) continue;
+    if (open.empty()) return;
     PendingBlock& current = blocks[open.back()];
     // Past the limit the text is cut anyway; stop copying.
     if (!current.ownLinesDone && current.block.text.size() <= kBlockLimit) {
       current.block.text.append(line).append(kCrLf);
     }
-  }
+  });
   // A top-level block without its closing line has no boundary: it is no block.
   if (!open.empty()) blocks.resize(topLevelStart);
   return blocks;
@@ -102,44 +114,48 @@ void AddControlBlocks(std::string_view section, FormText& result) {
 
 FormText SplitFormText(std::string_view formText) {
   FormText result;
-  result.formatVersion = formText.find("VERSION 2.0") != std::string_view::npos ? 2 : 4;
+  result.formatVersion = Find(formText, "VERSION 2.0") != std::string_view::npos ? 2 : 4;
 
-  // Drop the form's own End line, its attributes and its code.
-  std::string text(formText);
-  constexpr std::string_view kLastClosing = "   End\r\nEnd\r\n";
-  if (const std::size_t tail = text.find(kLastClosing); tail != std::string::npos) {
-    text.resize(tail + std::string_view("   End\r\n").size());
-    text.append(kCrLf);
+  // Drop the form's own End line, its attributes and its code; a blank line
+  // stands in for them.
+  std::string_view kept = formText;
+  std::string_view afterKept;
+  if (const std::size_t tail = Find(formText, "   End\r\nEnd\r\n"); tail != std::string_view::npos) {
+    kept = formText.substr(0, tail + kClosingLine.size());
+    afterKept = kCrLf;
   }
 
-  const std::size_t firstControl = text.find("   Begin ");
-  if (firstControl == std::string::npos) return result;
-  result.headerBlock = CutToBlockLimit(text.substr(0, firstControl) + " End\r\n");
-  std::string section = text.substr(firstControl) + std::string(kCrLf);
+  const std::size_t firstControl = Find(kept, "   Begin ");
+  if (firstControl == std::string_view::npos) return result;
+  result.headerBlock.append(kept.substr(0, std::min(firstControl, kBlockLimit))).append(" End\r\n");
+  result.headerBlock = CutToBlockLimit(std::move(result.headerBlock));
+  std::string section;
+  section.reserve(kept.size() - firstControl + 2 * kCrLf.size());
+  section.append(kept.substr(firstControl)).append(afterKept).append(kCrLf);
 
   const std::string_view menuHeader = result.formatVersion == 2 ? "   Begin Menu " : "   Begin VB.Menu ";
-  if (const std::size_t menus = section.find(menuHeader); menus != std::string::npos) {
+  if (const std::size_t menus = Find(section, menuHeader); menus != std::string::npos) {
     result.menuBlock = CutToBlockLimit(section.substr(menus));
     section.resize(menus);
     section.append(" \r\n");
   }
 
-  result.hasChildren = section.find("      Begin ") != std::string::npos;
+  result.hasChildren = Find(section, "      Begin ") != std::string::npos;
   AddControlBlocks(section, result);
   return result;
 }
 
-std::vector<std::string> SplitBlockLines(std::string_view block) {
+std::vector<std::string_view> SplitBlockLines(std::string_view block) {
   std::size_t lineCount = 0;
   for (std::size_t at = block.find(kCrLf); at != std::string_view::npos; at = block.find(kCrLf, at + 2)) {
     ++lineCount;
   }
-  std::vector<std::string> lines;
+  std::vector<std::string_view> lines;
   lines.reserve(lineCount);
   std::size_t start = 0;
   for (std::size_t i = 0; i < lineCount; ++i) {
     const std::size_t cr = block.find('\r', start);
-    lines.emplace_back(Trim(block.substr(start, cr + 1 - start), "\r\n"));
+    lines.push_back(Trim(block.substr(start, cr + 1 - start), "\r\n"));
     start = cr + 1;
   }
   return lines;

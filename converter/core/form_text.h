@@ -32,7 +32,8 @@ struct FormText {
 FormText SplitFormText(std::string_view formText);
 
 // The CR LF terminated lines of a block with CR and LF stripped from their
-// ends; text after the last CR LF (a cut block's remainder) is no line.
-std::vector<std::string> SplitBlockLines(std::string_view block);
+// ends, as views into the block; text after the last CR LF (a cut block's
+// remainder) is no line.
+std::vector<std::string_view> SplitBlockLines(std::string_view block);
 
 }  // namespace converter

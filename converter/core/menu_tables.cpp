@@ -11,13 +11,12 @@ constexpr std::size_t kFirstItemColumn = 7;
 
 // The text between the first and the second "=", or all after the first.
 std::string CaptionOf(std::string_view captionLine) {
-  const std::vector<std::string_view> fields = SplitAt(captionLine, "=");
-  return fields.size() < 2 ? std::string{} : FitField(Trim(fields[1]), kMenuFieldWidth);
+  return FitField(Trim(FieldAt(captionLine, "=", 2)), kMenuFieldWidth);
 }
 
 }  // namespace
 
-MenuTables BuildMenuTables(std::span<const std::string> menuLines) {
+MenuTables BuildMenuTables(std::span<const std::string_view> menuLines) {
   MenuTables tables;
   for (std::size_t i = 0; i < menuLines.size(); ++i) {
     const std::string_view line = menuLines[i];
@@ -25,7 +24,7 @@ MenuTables BuildMenuTables(std::span<const std::string> menuLines) {
     if (!AfterLeadingBlanks(line).starts_with("Begin")) continue;
     const std::size_t column = line.find_first_not_of(' ') + 1;
     // Begin lines end with a blank, so the next-to-last field is the name.
-    const std::string name = FitField(Trim(FieldFromEnd(SplitAt(line, " "), 2)), kMenuFieldWidth);
+    const std::string name = FitField(Trim(FieldFromEnd(line, ' ', 2)), kMenuFieldWidth);
     std::string caption;
     if (i + 1 < menuLines.size()) caption = CaptionOf(menuLines[++i]);
     if (column == kPopupColumn) {

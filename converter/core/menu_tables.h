@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace converter {
@@ -31,6 +32,6 @@ struct MenuTables {
 
 // The menu table step: Begin lines at column 4 are popups, at column 7 and
 // beyond items; each takes the line after it as its caption line.
-MenuTables BuildMenuTables(std::span<const std::string> menuLines);
+MenuTables BuildMenuTables(std::span<const std::string_view> menuLines);
 
 }  // namespace converter

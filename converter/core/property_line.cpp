@@ -69,9 +69,9 @@ bool IsHeaderLine(std::string_view line) {
   return AfterLeadingBlanks(line).starts_with("Begin") && !IsGroupLine(line);
 }
 
-std::optional<std::size_t> GroupEnd(std::span<const std::string> lines, std::size_t groupLine) {
+std::optional<std::size_t> GroupEnd(std::span<const std::string_view> lines, std::size_t groupLine) {
   for (std::size_t i = groupLine + 1; i < lines.size(); ++i) {
-    if (lines[i].find("      EndProperty") != std::string::npos) return i;
+    if (lines[i].find("      EndProperty") != std::string_view::npos) return i;
   }
   return std::nullopt;
 }

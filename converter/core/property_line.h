@@ -27,6 +27,6 @@ bool IsHeaderLine(std::string_view line);
 
 // Index of the line that closes the group opened at `groupLine`, nullopt when
 // the block ends first. Nested groups are not counted.
-std::optional<std::size_t> GroupEnd(std::span<const std::string> lines, std::size_t groupLine);
+std::optional<std::size_t> GroupEnd(std::span<const std::string_view> lines, std::size_t groupLine);
 
 }  // namespace converter

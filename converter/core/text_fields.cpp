@@ -1,5 +1,6 @@
 #include "converter/core/text_fields.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -18,10 +19,14 @@ std::size_t SkipDigits(std::string_view text, std::size_t pos) {
 }  // namespace
 
 std::string_view Trim(std::string_view text, std::string_view set) {
-  const std::size_t first = text.find_first_not_of(set);
-  if (first == std::string_view::npos) return {};
-  const std::size_t last = text.find_last_not_of(set);
-  return text.substr(first, last - first + 1);
+  // A loop over the few set characters: find_first_not_of searches the set
+  // once per character of the text.
+  const auto inSet = [set](char c) { return std::find(set.begin(), set.end(), c) != set.end(); };
+  std::size_t first = 0;
+  std::size_t end = text.size();
+  while (first < end && inSet(text[first])) ++first;
+  while (end > first && inSet(text[end - 1])) --end;
+  return text.substr(first, end - first);
 }
 
 std::string FitField(std::string_view text, std::size_t width) {
@@ -34,23 +39,30 @@ std::string PadField(std::string_view text, std::size_t width) {
   return field;
 }
 
-std::vector<std::string_view> SplitAt(std::string_view text, std::string_view separators) {
-  std::vector<std::string_view> fields;
+std::string_view FieldAt(std::string_view text, std::string_view separators, std::size_t n) {
+  if (n == 0) return {};
   std::size_t start = 0;
-  for (;;) {
-    const std::size_t end = text.find_first_of(separators, start);
-    if (end == std::string_view::npos) {
-      fields.push_back(text.substr(start));
-      return fields;
-    }
-    fields.push_back(text.substr(start, end - start));
-    start = end + 1;
+  for (; n > 1; --n) {
+    const std::size_t separator = text.find_first_of(separators, start);
+    if (separator == std::string_view::npos) return {};
+    start = separator + 1;
   }
+  return text.substr(start, text.find_first_of(separators, start) - start);
 }
 
-std::string_view FieldFromEnd(const std::vector<std::string_view>& fields, std::size_t n) {
-  if (n == 0 || n > fields.size()) return {};
-  return fields[fields.size() - n];
+std::string_view FieldFromEnd(std::string_view text, char separator, std::size_t n) {
+  const auto separatorBefore = [&](std::size_t end) {
+    return end == 0 ? std::string_view::npos : text.rfind(separator, end - 1);
+  };
+  if (n == 0) return {};
+  std::size_t end = text.size();
+  for (; n > 1; --n) {
+    end = separatorBefore(end);
+    if (end == std::string_view::npos) return {};
+  }
+  const std::size_t before = separatorBefore(end);
+  const std::size_t start = before == std::string_view::npos ? 0 : before + 1;
+  return text.substr(start, end - start);
 }
 
 std::string_view AfterLeadingBlanks(std::string_view line) {

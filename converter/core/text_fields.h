@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace converter {
 
@@ -27,11 +26,12 @@ std::string FitField(std::string_view text, std::size_t width);
 // Left-aligned in exactly `width` characters: padded with spaces or cut.
 std::string PadField(std::string_view text, std::size_t width);
 
-// Splits at every separator character, keeping empty fields.
-std::vector<std::string_view> SplitAt(std::string_view text, std::string_view separators);
-
-// The n-th field counted from the end (1 = last); empty when there is none.
-std::string_view FieldFromEnd(const std::vector<std::string_view>& fields, std::size_t n);
+// Fields of a text split at every separator character, empty fields kept;
+// empty when the text has fewer fields.
+// The n-th field from the start (1 = first).
+std::string_view FieldAt(std::string_view text, std::string_view separators, std::size_t n);
+// The n-th field counted from the end (1 = last).
+std::string_view FieldFromEnd(std::string_view text, char separator, std::size_t n);
 
 // The text after the leading spaces (tabs are ordinary characters).
 std::string_view AfterLeadingBlanks(std::string_view line);

@@ -10,7 +10,7 @@ struct Parsed {
   std::vector<ControlRecord> controlList;
 };
 
-Parsed Parse(const std::vector<std::string>& lines, std::int32_t container = 0) {
+Parsed Parse(const std::vector<std::string_view>& lines, std::int32_t container = 0) {
   Parsed parsed;
   parsed.outcome = ParseControlBlock(lines, container, parsed.controlList);
   return parsed;

@@ -5,7 +5,7 @@
 namespace converter {
 namespace {
 
-const std::vector<std::string> kVersion4Header = {
+const std::vector<std::string_view> kVersion4Header = {
     "VERSION 4.00",
     "Begin VB.Form Form1 ",
     "   Caption         =   \"Main=Window\"",
@@ -42,20 +42,20 @@ TEST(ParseFormHeader, TinwrightReadsTheOuterSizeAndTheLastWidthLine) {
 
 TEST(ParseFormHeader, TinwrightTakesScaleWidthWhenItComesLast) {
   const FormHeader header =
-      ParseFormHeader(std::vector<std::string>{"   Width           =   4800", "   ScaleWidth      =   4680"}, Edition::Tinwright);
+      ParseFormHeader(std::vector<std::string_view>{"   Width           =   4800", "   ScaleWidth      =   4680"}, Edition::Tinwright);
   EXPECT_EQ(header.width, "4680");
 }
 
 TEST(ParseFormHeader, PropertyGroupEndStopsTheScan) {
   const FormHeader header = ParseFormHeader(
-      std::vector<std::string>{"   ClientHeight    =   3195", "   BeginProperty Font ", "   EndProperty", "   ClientWidth     =   4680"},
+      std::vector<std::string_view>{"   ClientHeight    =   3195", "   BeginProperty Font ", "   EndProperty", "   ClientWidth     =   4680"},
       Edition::Formwright);
   EXPECT_EQ(header.height, "3195");
   EXPECT_EQ(header.width, "");
 }
 
 TEST(ParseFormHeader, LinesWithoutQuotesOrEqualsGiveEmptyValues) {
-  const FormHeader header = ParseFormHeader(std::vector<std::string>{"   Caption Form1", "   ClientHeight 3195"}, Edition::Formwright);
+  const FormHeader header = ParseFormHeader(std::vector<std::string_view>{"   Caption Form1", "   ClientHeight 3195"}, Edition::Formwright);
   EXPECT_EQ(header.caption, "");
   EXPECT_EQ(header.height, "");
 }

@@ -35,7 +35,8 @@ TEST(ReadFormModel, ReadsHeaderMenuLinesAndControls) {
   FormModel model;
   const std::string form = Form(Crlf({"   Begin VB.Label A ", "   End", "   Begin VB.Menu mnuFile ",
                                       "      Caption = \"&File\"", "   End"}));
-  EXPECT_TRUE(ReadFormModel(SplitFormText(form), Edition::Formwright, model).empty());
+  const FormText text = SplitFormText(form);
+  EXPECT_TRUE(ReadFormModel(text, Edition::Formwright, model).empty());
   EXPECT_EQ(model.formHeader.height, "3195");
   EXPECT_EQ(model.headerLines.front(), "VERSION 5.00");
   EXPECT_EQ(model.headerLines.back(), " End");

@@ -132,15 +132,15 @@ TEST(SplitFormText, WithoutCrLfNoControlIsFound) {
 }
 
 TEST(SplitBlockLines, StripsLineEndsAndIgnoresTextAfterTheLastCrLf) {
-  EXPECT_EQ(SplitBlockLines("a\r\n  b \r\npadding"), (std::vector<std::string>{"a", "  b "}));
+  EXPECT_EQ(SplitBlockLines("a\r\n  b \r\npadding"), (std::vector<std::string_view>{"a", "  b "}));
   EXPECT_TRUE(SplitBlockLines("no line end").empty());
   EXPECT_TRUE(SplitBlockLines("").empty());
 }
 
 TEST(SplitBlockLines, CountsCrLfPairsButCutsAtEveryCr) {
   // One CR LF pair: one line, cut at the first CR.
-  EXPECT_EQ(SplitBlockLines("a\rb\r\n"), std::vector<std::string>{"a"});
-  EXPECT_EQ(SplitBlockLines("a\n\r\nb\r\n"), (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(SplitBlockLines("a\rb\r\n"), std::vector<std::string_view>{"a"});
+  EXPECT_EQ(SplitBlockLines("a\n\r\nb\r\n"), (std::vector<std::string_view>{"a", "b"}));
 }
 
 }  // namespace

@@ -6,7 +6,7 @@ namespace converter {
 namespace {
 
 TEST(BuildMenuTables, TopLevelMenusArePopupsAndEntriesAtAnyDepthAreItems) {
-  const MenuTables tables = BuildMenuTables(std::vector<std::string>{
+  const MenuTables tables = BuildMenuTables(std::vector<std::string_view>{
       "   Begin VB.Menu mnuFile ",
       "      Caption         =   \"&File\"",
       "      Begin VB.Menu mnuOpen ",
@@ -44,7 +44,7 @@ TEST(BuildMenuTables, TopLevelMenusArePopupsAndEntriesAtAnyDepthAreItems) {
 }
 
 TEST(BuildMenuTables, CaptionIsTheTextBetweenTheFirstTwoEquals) {
-  const MenuTables tables = BuildMenuTables(std::vector<std::string>{
+  const MenuTables tables = BuildMenuTables(std::vector<std::string_view>{
       "   Begin VB.Menu mnuA ", "      Caption = \"a=b\"", "   Begin VB.Menu mnuB ", "      Caption \"none\""});
   ASSERT_EQ(tables.popupTable.size(), 2u);
   EXPECT_EQ(tables.popupTable[0].caption, "\"a");
@@ -53,20 +53,20 @@ TEST(BuildMenuTables, CaptionIsTheTextBetweenTheFirstTwoEquals) {
 
 TEST(BuildMenuTables, CaptionLineIsConsumedEvenWhenItIsABeginLine) {
   const MenuTables tables =
-      BuildMenuTables(std::vector<std::string>{"   Begin VB.Menu mnuA ", "   Begin VB.Menu mnuB ", "      Caption = \"x\""});
+      BuildMenuTables(std::vector<std::string_view>{"   Begin VB.Menu mnuA ", "   Begin VB.Menu mnuB ", "      Caption = \"x\""});
   ASSERT_EQ(tables.popupTable.size(), 1u);
   EXPECT_EQ(tables.popupTable[0].caption, "");
 }
 
 TEST(BuildMenuTables, BeginAsLastLineGetsAnEmptyCaption) {
-  const MenuTables tables = BuildMenuTables(std::vector<std::string>{"   Begin VB.Menu mnuLast "});
+  const MenuTables tables = BuildMenuTables(std::vector<std::string_view>{"   Begin VB.Menu mnuLast "});
   ASSERT_EQ(tables.popupTable.size(), 1u);
   EXPECT_EQ(tables.popupTable[0].name, "mnuLast");
   EXPECT_EQ(tables.popupTable[0].caption, "");
 }
 
 TEST(BuildMenuTables, BeginLinesAtOtherColumnsAddNothing) {
-  const MenuTables tables = BuildMenuTables(std::vector<std::string>{
+  const MenuTables tables = BuildMenuTables(std::vector<std::string_view>{
       "Begin VB.Menu mnuA ", "x", "    Begin VB.Menu mnuB ", "x", "     Begin VB.Menu mnuC ", "x",
       "   Caption = \"Begin\"", "      Shortcut = ^B"});
   EXPECT_TRUE(tables.popupTable.empty());
@@ -74,13 +74,13 @@ TEST(BuildMenuTables, BeginLinesAtOtherColumnsAddNothing) {
 }
 
 TEST(BuildMenuTables, ItemBeforeAnyPopupHasPopupIndexZero) {
-  const MenuTables tables = BuildMenuTables(std::vector<std::string>{"      Begin VB.Menu mnuOrphan ", "x"});
+  const MenuTables tables = BuildMenuTables(std::vector<std::string_view>{"      Begin VB.Menu mnuOrphan ", "x"});
   ASSERT_EQ(tables.itemTable.size(), 1u);
   EXPECT_EQ(tables.itemTable[0].popupIndex, 0);
 }
 
 TEST(BuildMenuTables, NamesAndCaptionsAreCutAt25) {
-  const MenuTables tables = BuildMenuTables(std::vector<std::string>{
+  const MenuTables tables = BuildMenuTables(std::vector<std::string_view>{
       "   Begin VB.Menu mnuAVeryLongMenuNameIndeed1 ", "      Caption = \"A caption that goes on and on\""});
   ASSERT_EQ(tables.popupTable.size(), 1u);
   EXPECT_EQ(tables.popupTable[0].name, "mnuAVeryLongMenuNameIndee");

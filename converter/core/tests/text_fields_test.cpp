@@ -15,15 +15,21 @@ TEST(Trim, StripsNulAndSpacesAtBothEndsOnly) {
   EXPECT_EQ(Trim("\r\nx\r", "\r\n"), "x");
 }
 
-TEST(Fields, SplitKeepsEmptyFieldsAndCountsFromTheEnd) {
-  const auto fields = SplitAt("   Begin VB.Label Label1 ", " ");
-  ASSERT_EQ(fields.size(), 7u);
-  EXPECT_EQ(FieldFromEnd(fields, 1), "");
-  EXPECT_EQ(FieldFromEnd(fields, 2), "Label1");
-  EXPECT_EQ(FieldFromEnd(fields, 3), "VB.Label");
-  EXPECT_EQ(FieldFromEnd(fields, 8), "");
-  EXPECT_EQ(FieldFromEnd(SplitAt("a", " "), 3), "");
-  EXPECT_EQ(SplitAt("a=\"b\"", "=\"").size(), 4u);
+TEST(Fields, EmptyFieldsCountFromEitherEnd) {
+  constexpr std::string_view kHeader = "   Begin VB.Label Label1 ";
+  EXPECT_EQ(FieldFromEnd(kHeader, ' ', 1), "");
+  EXPECT_EQ(FieldFromEnd(kHeader, ' ', 2), "Label1");
+  EXPECT_EQ(FieldFromEnd(kHeader, ' ', 3), "VB.Label");
+  EXPECT_EQ(FieldFromEnd(kHeader, ' ', 7), "");
+  EXPECT_EQ(FieldFromEnd(kHeader, ' ', 8), "");
+  EXPECT_EQ(FieldFromEnd("a", ' ', 1), "a");
+  EXPECT_EQ(FieldFromEnd("a", ' ', 2), "");
+  EXPECT_EQ(FieldAt("a=\"b\"", "=\"", 1), "a");
+  EXPECT_EQ(FieldAt("a=\"b\"", "=\"", 2), "");
+  EXPECT_EQ(FieldAt("a=\"b\"", "=\"", 3), "b");
+  EXPECT_EQ(FieldAt("a=\"b\"", "=\"", 4), "");
+  EXPECT_EQ(FieldAt("a=\"b\"", "=\"", 5), "");
+  EXPECT_EQ(FieldAt(" x = 1 = 2", "=", 2), " 1 ");
 }
 
 TEST(Val, ReadsLeadingNumberLikeTheFormsRuntime) {
