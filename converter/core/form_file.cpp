@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -28,10 +29,21 @@ std::string ReadFormFile(const std::string& path) {
   errno = 0;
   const UniqueFile file(std::fopen(path.c_str(), "rb"));
   if (!file) Fail("cannot open", path, SystemReason(errno));
+  // Unbuffered, so that the bytes go straight into the string: a file of
+  // known size is read in one call.
+  std::setvbuf(file.get(), nullptr, _IONBF, 0);
+  std::error_code noSize;
+  const std::uintmax_t size = std::filesystem::file_size(path, noSize);
   std::string bytes;
-  char buffer[65536];
-  std::size_t count = 0;
-  while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, count);
+  if (noSize) {
+    // A pipe or a device: read to its end.
+    char buffer[65536];
+    std::size_t count = 0;
+    while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, count);
+  } else {
+    bytes.resize(size);
+    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file.get()));
+  }
   if (std::ferror(file.get())) Fail("cannot read", path, SystemReason(errno));
   return bytes;
 }
@@ -42,6 +54,7 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
   errno = 0;
   UniqueFile file(std::fopen(temporary.c_str(), "wb"));
   if (!file) Fail("cannot write", path, SystemReason(errno));
+  std::setvbuf(file.get(), nullptr, _IONBF, 0);  // one write call for all the bytes
   bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
   // Closed before any removal: an open file cannot be removed on Windows.
   written = std::fclose(file.release()) == 0 && written;
