@@ -46,7 +46,9 @@ std::optional<PropertyKey> FindPropertyKey(std::string_view line) {
     if (blanks >= 3) {
       const std::string_view rest = line.substr(i);
       for (std::size_t k = 0; k < first; ++k) {
-        if (blanks >= kPropertyKeys[k].blanks && rest.starts_with(kPropertyKeys[k].word)) {
+        const KeyPattern& key = kPropertyKeys[k];
+        // The first letter settles most keys without a compare.
+        if (blanks >= key.blanks && rest[0] == key.word[0] && rest.starts_with(key.word)) {
           first = k;
           break;
         }

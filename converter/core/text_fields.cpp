@@ -1,6 +1,5 @@
 #include "converter/core/text_fields.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -11,6 +10,22 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// A loop over the few characters of a set: the library's set searches call
+// memchr on the set once per character of the text.
+bool IsOneOf(char c, std::string_view set) {
+  for (const char member : set) {
+    if (member == c) return true;
+  }
+  return false;
+}
+
+std::size_t FindOneOf(std::string_view text, std::string_view set, std::size_t from) {
+  for (std::size_t i = from; i < text.size(); ++i) {
+    if (IsOneOf(text[i], set)) return i;
+  }
+  return std::string_view::npos;
+}
+
 std::size_t SkipDigits(std::string_view text, std::size_t pos) {
   while (pos < text.size() && IsDigit(text[pos])) ++pos;
   return pos;
@@ -19,13 +34,10 @@ std::size_t SkipDigits(std::string_view text, std::size_t pos) {
 }  // namespace
 
 std::string_view Trim(std::string_view text, std::string_view set) {
-  // A loop over the few set characters: find_first_not_of searches the set
-  // once per character of the text.
-  const auto inSet = [set](char c) { return std::find(set.begin(), set.end(), c) != set.end(); };
   std::size_t first = 0;
   std::size_t end = text.size();
-  while (first < end && inSet(text[first])) ++first;
-  while (end > first && inSet(text[end - 1])) --end;
+  while (first < end && IsOneOf(text[first], set)) ++first;
+  while (end > first && IsOneOf(text[end - 1], set)) --end;
   return text.substr(first, end - first);
 }
 
@@ -43,11 +55,11 @@ std::string_view FieldAt(std::string_view text, std::string_view separators, std
   if (n == 0) return {};
   std::size_t start = 0;
   for (; n > 1; --n) {
-    const std::size_t separator = text.find_first_of(separators, start);
+    const std::size_t separator = FindOneOf(text, separators, start);
     if (separator == std::string_view::npos) return {};
     start = separator + 1;
   }
-  return text.substr(start, text.find_first_of(separators, start) - start);
+  return text.substr(start, FindOneOf(text, separators, start) - start);
 }
 
 std::string_view FieldFromEnd(std::string_view text, char separator, std::size_t n) {
