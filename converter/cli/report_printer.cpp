@@ -6,6 +6,7 @@ namespace converter::cli {
 
 void PrintConversionReport(std::string_view formPath, const ConversionReport& report, std::ostream& err) {
   err << formPath << ": " << report.converted() << " converted, " << report.leftOut.size() << " left out\n";
+  if (report.lfReadAsCrLf) err << "  its LF line ends were read as CR LF\n";
   for (int code = 1; code <= kLastControlKindCode; ++code) {
     const int count = report.convertedByKind[static_cast<std::size_t>(code)];
     if (count == 0) continue;

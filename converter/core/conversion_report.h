@@ -27,6 +27,7 @@ struct LeftOutControl {
 struct ConversionReport {
   std::array<int, 25> convertedByKind{};  // index = ControlKind code, 1..24
   std::vector<LeftOutControl> leftOut;    // in file order
+  bool lfReadAsCrLf = false;              // the form had LF line ends only
   int converted() const;
 };
 

@@ -18,9 +18,15 @@ std::string OutputPathFor(std::string_view formPath) {
 Converter::Converter(Edition edition, Clock clock) : edition_(edition), clock_(std::move(clock)) {}
 
 ConversionReport Converter::ConvertForm(std::string_view formText, std::string_view formPath, ByteSink& out) {
+  ConversionReport report;
+  std::string restored;
+  if (HasOnlyLfLineEnds(formText)) {
+    restored = WithCrLfLineEnds(formText);
+    formText = restored;
+    report.lfReadAsCrLf = true;
+  }
   const FormText text = SplitFormText(formText);
   FormModel model;
-  ConversionReport report;
   report.leftOut = ReadFormModel(text, edition_, model);
   ConvertFormSize(model.formHeader, edition_);
   if (model.hasChildren) OffsetChildren(model);

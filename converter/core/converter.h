@@ -21,7 +21,8 @@ class Converter {
   Converter(Edition edition, Clock clock);
 
   // One whole conversion of an in-memory form text. formPath is the path the
-  // generated header names.
+  // generated header names. A text with LF line ends only is read as if each
+  // LF were CR LF.
   ConversionReport ConvertForm(std::string_view formText, std::string_view formPath, ByteSink& out);
 
   // The same for a form file on disk: reads it whole (throws FileError) and

@@ -57,22 +57,22 @@ int ClosingDepth(std::string_view line) { return IndentDepth(line, "End", true);
 struct PendingBlock {
   ControlBlock block;
   bool ownLinesDone = false;  // a child has begun: later lines are not its own
+  bool closed = false;        // its own closing line was found
 };
 
 // Cuts the control section into one block per control at any depth. A control
 // at depth d opens with 3d blanks and "Begin " and closes with 3d blanks and
-// "End"; a closing line also ends every deeper control still open.
+// "End"; a closing line also ends every deeper control still open. A control
+// without its closing line runs to the end of what holds it: its container's
+// closing line, or the end of the section.
 std::vector<PendingBlock> CutControlBlocks(std::string_view section) {
   std::vector<PendingBlock> blocks;
   std::vector<std::size_t> open;  // open[d - 1] is the open block at depth d
-  std::size_t topLevelStart = 0;
   ForEachCrLfLine(section, [&](std::string_view line) {
     if (HeaderDepth(line) == static_cast<int>(open.size()) + 1) {
       PendingBlock pending;
       pending.block.row = static_cast<int>(blocks.size()) + 1;
-      if (open.empty()) {
-        topLevelStart = blocks.size();
-      } else {
+      if (!open.empty()) {
         PendingBlock& container = blocks[open.back()];
         container.ownLinesDone = true;
         container.block.isContainer = true;
@@ -85,6 +85,7 @@ std::vector<PendingBlock> CutControlBlocks(std::string_view section) {
     }
     const int closingDepth = ClosingDepth(line);
     if (closingDepth > 0 && closingDepth <= static_cast<int>(open.size())) {
+      blocks[open[closingDepth - 1]].closed = true;
       open.resize(closingDepth - 1);
       return;
     }
@@ -95,15 +96,17 @@ std::vector<PendingBlock> CutControlBlocks(std::string_view section) {
       current.block.text.append(line).append(kCrLf);
     }
   });
-  // A top-level block without its closing line has no boundary: it is no block.
-  if (!open.empty()) blocks.resize(topLevelStart);
   return blocks;
 }
 
+// Every block ends with a closing line of its own depth-one form, except a
+// top-level control that never found its closing line and holds no other: its
+// lines run to the end of the section and stand as they are.
 void AddControlBlocks(std::string_view section, FormText& result) {
   for (PendingBlock& pending : CutControlBlocks(section)) {
     ControlBlock& block = pending.block;
-    block.text.append(kClosingLine);
+    const bool keepsOwnEnd = block.container == 0 && !block.isContainer && !pending.closed;
+    if (!keepsOwnEnd) block.text.append(kClosingLine);
     block.wasCut = block.text.size() > kBlockLimit;
     block.text = CutToBlockLimit(std::move(block.text));
     (block.container == 0 ? result.controlBlocks : result.childBlocks).push_back(std::move(block));
@@ -143,6 +146,21 @@ FormText SplitFormText(std::string_view formText) {
   result.hasChildren = Find(section, "      Begin ") != std::string::npos;
   AddControlBlocks(section, result);
   return result;
+}
+
+bool HasOnlyLfLineEnds(std::string_view formText) {
+  return formText.find('\r') == std::string_view::npos && formText.find('\n') != std::string_view::npos;
+}
+
+std::string WithCrLfLineEnds(std::string_view lfText) {
+  std::string text;
+  text.reserve(lfText.size() + lfText.size() / 16);
+  std::size_t start = 0;
+  for (std::size_t lf = lfText.find('\n'); lf != std::string_view::npos; lf = lfText.find('\n', start)) {
+    text.append(lfText.substr(start, lf - start)).append(kCrLf);
+    start = lf + 1;
+  }
+  return text.append(lfText.substr(start));
 }
 
 std::vector<std::string_view> SplitBlockLines(std::string_view block) {

@@ -31,6 +31,13 @@ struct FormText {
 
 FormText SplitFormText(std::string_view formText);
 
+// A form whose CR LF line ends became LF on the way (version control does
+// that): it holds an LF and no CR at all.
+bool HasOnlyLfLineEnds(std::string_view formText);
+
+// The text with a CR put before every LF.
+std::string WithCrLfLineEnds(std::string_view lfText);
+
 // The CR LF terminated lines of a block with CR and LF stripped from their
 // ends, as views into the block; text after the last CR LF (a cut block's
 // remainder) is no line.

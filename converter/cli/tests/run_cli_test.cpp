@@ -161,15 +161,20 @@ TEST_F(RunCliTest, OutdirThatIsAFileFailsBeforeAnyConversion) {
 
 TEST_F(RunCliTest, ReportCountsConvertedKindsAndNamesLeftOutControls) {
   const std::string form = Form("Main.frm");
+  std::string lfForm(kSampleForm);
+  std::erase(lfForm, '\r');
+  WriteBytes(folder_ / "Lf.frm", lfForm);
+  const std::string lf = (folder_ / "Lf.frm").string();
 
-  const CliResult result = RunWith({"--report", "--quiet", form});
+  const CliResult result = RunWith({"--report", "--quiet", form, lf});
 
   EXPECT_EQ(result.status, kExitConverted);
-  EXPECT_EQ(result.err, form + ": 2 converted, 1 left out\n"
-                               "  converted 1 x COMMAND BUTTON\n"
-                               "  converted 1 x LABEL\n"
-                               "  left out  Timer1 (VB.Timer): " +
-                            std::string(LeftOutReasonText(LeftOutReason::ExcludedClass)) + "\n");
+  const std::string details = "  converted 1 x COMMAND BUTTON\n"
+                              "  converted 1 x LABEL\n"
+                              "  left out  Timer1 (VB.Timer): " +
+                              std::string(LeftOutReasonText(LeftOutReason::ExcludedClass)) + "\n";
+  EXPECT_EQ(result.err, form + ": 2 converted, 1 left out\n" + details + lf + ": 2 converted, 1 left out\n" +
+                            "  its LF line ends were read as CR LF\n" + details);
 }
 
 }  // namespace

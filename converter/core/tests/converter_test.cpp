@@ -4,6 +4,7 @@
 
 #include "converter/core/catalogue.h"
 #include "expected_header.h"
+#include "well_formed_output.h"
 
 namespace converter {
 namespace {
@@ -168,26 +169,91 @@ TEST(ConvertForm, TheInjectedClockStampsEveryConversion) {
             std::string::npos);
 }
 
-std::string WithLineEnds(std::string text, std::string_view lineEnd) {
-  std::string converted;
-  for (const char c : text) {
-    if (c == '\r') continue;
-    if (c == '\n') converted.append(lineEnd);
-    else converted.push_back(c);
-  }
-  return converted;
+struct Conversion {
+  std::string output;
+  ConversionReport report;
+};
+
+Conversion ConvertOnce(Edition edition, std::string_view form) {
+  Converter converter(edition, Stamp);
+  StringSink out;
+  const ConversionReport report = converter.ConvertForm(form, kPath, out);
+  return {out.bytes(), report};
 }
 
-TEST(ConvertForm, CrOnlyAndLfOnlyInputGiveAFormWithoutControls) {
-  for (const std::string_view lineEnd : {"\r", "\n"}) {
-    Converter converter(Edition::Formwright, Stamp);
-    StringSink out;
-    const ConversionReport report = converter.ConvertForm(WithLineEnds(kMainForm, lineEnd), kPath, out);
-    EXPECT_EQ(report.converted(), 0);
-    EXPECT_TRUE(report.leftOut.empty());
-    EXPECT_NE(out.bytes().find(Crlf({"'===================================== Add the Controls ", ""})),
-              std::string::npos);
-    EXPECT_EQ(out.bytes().find("CONTROL ADD"), std::string::npos);
+TEST(ConvertForm, LfOnlyFormConvertsExactlyAsItsCrLfTwin) {
+  std::string lfOnly = kMainForm;
+  std::erase(lfOnly, '\r');
+  for (const Edition edition : {Edition::Formwright, Edition::Tinwright}) {
+    const Conversion twin = ConvertOnce(edition, kMainForm);
+    const Conversion lf = ConvertOnce(edition, lfOnly);
+    EXPECT_EQ(lf.output, twin.output);
+    EXPECT_EQ(lf.report.convertedByKind, twin.report.convertedByKind);
+    EXPECT_EQ(lf.report.leftOut.size(), twin.report.leftOut.size());
+    EXPECT_TRUE(lf.report.lfReadAsCrLf);
+    EXPECT_FALSE(twin.report.lfReadAsCrLf);
+  }
+}
+
+TEST(ConvertForm, AFormWithAnyCrKeepsLoneLineEndsAsOrdinaryBytes) {
+  // CR only: the whole control section is one line and no control is read.
+  std::string crOnly = kMainForm;
+  std::erase(crOnly, '\n');
+  const Conversion cr = ConvertOnce(Edition::Formwright, crOnly);
+  EXPECT_EQ(cr.report.converted(), 0);
+  EXPECT_FALSE(cr.report.lfReadAsCrLf);
+  EXPECT_EQ(cr.output.find("CONTROL ADD"), std::string::npos);
+
+  // One lone LF joins Command1's Height and Left lines: the first key of the
+  // line is Height, and its value is the text after the line's last "=".
+  std::string mixed = kMainForm;
+  const std::string joined = "      Height          =   495\r\n      Left            =   240";
+  mixed.replace(mixed.find(joined), joined.size(), "      Height          =   495\n      Left            =   240");
+  std::string expected = ExpectedMainForm(kFormwrightCredit, "    DIALOG NEW 0, \"Main Window\", 48, 48, 208, 143, _");
+  const std::string button = "%Command1,  \"OK\",  11,  98,  54,  20,";
+  expected.replace(expected.find(button), button.size(), "%Command1,  \"OK\",  0,  98,  54,  10,");
+  const Conversion lone = ConvertOnce(Edition::Formwright, mixed);
+  EXPECT_EQ(lone.output, expected);
+  EXPECT_FALSE(lone.report.lfReadAsCrLf);
+}
+
+// A block without its closing line keeps its controls: it runs to the end of
+// what holds it, and a top-level control holding none stores its record only
+// if one of its lines reads as a closing line.
+TEST(ConvertForm, UnclosedBlocksKeepTheControlsTheFileNames) {
+  struct Case {
+    const char* name;
+    std::vector<std::string_view> controls;
+    std::vector<std::string> equates;  // writer order
+    std::vector<std::string> noClosingLine;
+  };
+  const Case cases[] = {
+      {"frame without its closing line", {"   Begin VB.Frame F ", "      Begin VB.Label L ", "      End"}, {"%L", "%F"}, {}},
+      // A's block runs to the frame's end, so B's header is one of its lines
+      // and the last header read names the block.
+      {"child without its closing line runs over the next child",
+       {"   Begin VB.Frame F ", "      Begin VB.Label A ", "      Begin VB.Label B ", "      End"},
+       {"%F"},
+       {"B"}},
+      {"closing line indented too deep", {"   Begin VB.Label L ", "      Caption = \"x\"", "      End"}, {"%L"}, {}},
+      {"no closing line at all", {"   Begin VB.Label L ", "      Caption = \"x\""}, {}, {"L"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::string form = Crlf({"VERSION 5.00", "Begin VB.Form Form1 "});
+    for (const std::string_view line : c.controls) form.append(line).append("\r\n");
+    form += Crlf({"End", "Attribute VB_Name = \"Form1\""});
+    const Conversion conversion = ConvertOnce(Edition::Formwright, form);
+    std::vector<std::string> equates;
+    for (const std::string& line : testing::LinesAfter(testing::Lines(conversion.output), "' Control Equates ")) {
+      equates.push_back(line.substr(0, line.find(' ')));
+    }
+    EXPECT_EQ(equates, c.equates);
+    std::vector<std::string> noClosingLine;
+    for (const LeftOutControl& control : conversion.report.leftOut) {
+      if (control.reason == LeftOutReason::NoClosingLine) noClosingLine.push_back(control.name);
+    }
+    EXPECT_EQ(noClosingLine, c.noClosingLine);
   }
 }
 
