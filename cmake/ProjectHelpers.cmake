@@ -9,9 +9,27 @@ function(reach_warnings target)
   endif()
 endfunction()
 
-# One test executable = one CTest test; in the Windows tree CTest runs it through Wine.
+# The common-controls manifest for this tree's architecture, and a resource
+# script that embeds it: programs and test programs see the same controls.
+if(WIN32)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(REACH_MANIFEST_ARCH amd64)
+  else()
+    set(REACH_MANIFEST_ARCH x86)
+  endif()
+  set(REACH_MANIFEST ${CMAKE_BINARY_DIR}/common-controls.manifest)
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/common-controls.manifest.in ${REACH_MANIFEST} @ONLY)
+  set(REACH_MANIFEST_RC ${CMAKE_BINARY_DIR}/common-controls-manifest.rc)
+  file(WRITE ${REACH_MANIFEST_RC}
+    "#include <winuser.h>\nCREATEPROCESS_MANIFEST_RESOURCE_ID RT_MANIFEST \"${REACH_MANIFEST}\"\n")
+endif()
+
+# One test executable = one CTest test; in the Windows trees CTest runs it through Wine.
 function(reach_add_test name)
   cmake_parse_arguments(ARG "" "WORKING_DIRECTORY" "SOURCES;LIBRARIES" ${ARGN})
+  if(WIN32)
+    list(APPEND ARG_SOURCES ${REACH_MANIFEST_RC})
+  endif()
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} GTest::gtest_main GTest::gmock)
   reach_warnings(${name})

@@ -7,6 +7,9 @@ namespace host {
 
 using Integer = std::int16_t;
 using Long = std::int32_t;
+// A Long as wide as a pointer: window handles and message parameters, which
+// are never cut to 32 bits (a Long in a 32-bit program).
+using LongPtr = std::intptr_t;
 using Single = float;
 // 0x00BBGGRR, or a system colour index in the low byte when the high bit is set.
 using OleColor = std::uint32_t;

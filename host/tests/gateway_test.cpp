@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-
 #include "host/runtime/error.h"
 #include "host/testing/raised_error.h"
 #include "host/win32/gateway.h"
+#include "host/win32/window_longs.h"
 
 namespace host {
 namespace {
@@ -46,6 +46,24 @@ TEST(Win32Function, AMissingEntryPointRaisesError453NamingIt) {
   }
   EXPECT_FALSE(missing.IsBound());
   EXPECT_EQ(ErrorNumberOf([&] { missing(1, 2, 3); }), 453) << "a failed bind is retried, not cached";
+}
+
+LRESULT CALLBACK PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// A 64-bit program's code lies above 4 GB: a procedure cut to 32 bits would not come back whole.
+TEST(WindowLongs, AProcedureWrittenAndReadByNameKeepsEveryBit) {
+  const HINSTANCE instance = GetModuleHandleA(nullptr);
+  const HWND window = CreateWindowExA(0, "Static", "", 0, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
+  ASSERT_NE(window, nullptr);
+  const LONG_PTR own = GetWindowLongPtrA(window, GWLP_WNDPROC);
+  EXPECT_EQ(setWindowLongPtr(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PassOn)), own);
+  EXPECT_EQ(getWindowLongPtr(window, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&PassOn));
+  EXPECT_EQ(getWindowLongPtr(window, GWLP_HINSTANCE), reinterpret_cast<LONG_PTR>(instance));
+  setWindowLongPtr(window, GWLP_WNDPROC, own);
+  EXPECT_EQ(getClassLongPtr(window, GCLP_WNDPROC), own) << "the class keeps its procedure";
+  DestroyWindow(window);
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ HWND BoxPlacement::Install(Long X, Long Y, WNDPROC procedure) {
   host::ResumeNext resumeNext;
   HWND owner = nullptr;
   resumeNext([&] { owner = getActiveWindow(); });
-  resumeNext([&] { OldWindowProc = setWindowLong(owner, GWL_WNDPROC, reinterpret_cast<LONG>(procedure)); });
+  resumeNext([&] { OldWindowProc = host::setWindowLongPtr(owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)); });
   BoxLeft = X;
   BoxTop = Y;
   return owner;
@@ -43,7 +43,7 @@ void BoxPlacement::MoveBox(HWND box) const {
 LRESULT BoxPlacement::Forward(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   host::ResumeNext resumeNext;
   LRESULT result = 0;
-  const Long savedProc = OldWindowProc;
+  const LONG_PTR savedProc = OldWindowProc;
   resumeNext([&] { result = callWindowProc(reinterpret_cast<WNDPROC>(savedProc), window, message, wParam, lParam); });
   if (message == WM_ACTIVATE) Restore(window);
   return result;
@@ -58,7 +58,7 @@ Long RuntimeMsgBox(std::string_view Prompt, Long Buttons, std::optional<std::str
 void BoxPlacement::Restore(HWND owner) {
   if (OldWindowProc == 0) return;
   host::ResumeNext resumeNext;
-  resumeNext([&] { setWindowLong(owner, GWL_WNDPROC, OldWindowProc); });
+  resumeNext([&] { host::setWindowLongPtr(owner, GWLP_WNDPROC, OldWindowProc); });
   OldWindowProc = 0;
 }
 

@@ -15,7 +15,7 @@ namespace alertspot {
 // back. A module keeps one of these program-wide.
 struct BoxPlacement {
   // The active window's own procedure while the temporary one is installed; 0 otherwise.
-  host::Long OldWindowProc = 0;
+  LONG_PTR OldWindowProc = 0;
   // Where the box's top-left corner goes; a negative value keeps the system's choice on that axis.
   host::Long BoxLeft = 0;
   host::Long BoxTop = 0;

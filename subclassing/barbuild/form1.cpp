@@ -18,12 +18,12 @@ Form1::Form1() : Form("Form1") {
 
 void Form1::Form_Load() {
   Module1::OldWindowProc =
-      setWindowLong(hWnd(), GWL_WNDPROC, reinterpret_cast<LONG>(&Module1::MenuWindowProc));
+      host::setWindowLongPtr(hWnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Module1::MenuWindowProc));
 }
 
 void Form1::Form_Unload(host::Integer&) {
   if (Module1::OldWindowProc != 0) {
-    setWindowLong(hWnd(), GWL_WNDPROC, Module1::OldWindowProc);
+    host::setWindowLongPtr(hWnd(), GWLP_WNDPROC, Module1::OldWindowProc);
     Module1::OldWindowProc = 0;
   }
   DestroyBuiltMenus();

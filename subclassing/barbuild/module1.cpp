@@ -9,7 +9,7 @@
 
 namespace barbuild::Module1 {
 
-host::Long OldWindowProc = 0;
+LONG_PTR OldWindowProc = 0;
 
 namespace {
 

@@ -14,7 +14,7 @@ using MenuHandle = host::BoundMenu;
 namespace Module1 {
 
 // The form window's own procedure while MenuWindowProc is installed; 0 otherwise.
-extern host::Long OldWindowProc;
+extern LONG_PTR OldWindowProc;
 
 // Destroys the menu if there is one and clears the handle.
 void FreeMenu(MenuHandle& handle);

@@ -3,11 +3,11 @@
 #include <windows.h>
 
 #include "host/win32/gateway.h"
+#include "host/win32/window_longs.h"
 
 namespace barbuild {
 
 // The user32 functions this program binds by name on first call.
-inline const host::Win32Function<decltype(::SetWindowLongA)> setWindowLong{"user32", "SetWindowLongA"};
 inline const host::Win32Function<decltype(::CallWindowProcA)> callWindowProc{"user32", "CallWindowProcA"};
 inline const host::Win32Function<decltype(::CreateMenu)> createMenu{"user32", "CreateMenu"};
 inline const host::Win32Function<decltype(::CreatePopupMenu)> createPopupMenu{"user32", "CreatePopupMenu"};

@@ -7,7 +7,7 @@
 
 namespace classwarden::Module1 {
 
-host::Long OldClassProc = 0;
+LONG_PTR OldClassProc = 0;
 
 namespace {
 constexpr int kMaxPasses = 1000;
@@ -20,10 +20,10 @@ host::Boolean HookFormClass(std::unique_ptr<host::Form>& frm, WNDPROC NewProc) {
   resumeNext([&] { hWnd = frm->hWnd(); });
   if (hWnd == nullptr) return host::False;
   bool hooked = false;
-  resumeNext([&] { OldClassProc = static_cast<host::Long>(getClassLong(hWnd, GCL_WNDPROC)); });
+  resumeNext([&] { OldClassProc = static_cast<LONG_PTR>(host::getClassLongPtr(hWnd, GCLP_WNDPROC)); });
   if (OldClassProc != 0) {
     // Windows that exist keep their procedure: only forms created from now on get NewProc.
-    resumeNext([&] { setClassLong(hWnd, GCL_WNDPROC, reinterpret_cast<LONG>(NewProc)); });
+    resumeNext([&] { host::setClassLongPtr(hWnd, GCLP_WNDPROC, reinterpret_cast<LONG_PTR>(NewProc)); });
     hooked = true;
   }
   resumeNext([&] { frm->Unload(); });
@@ -32,7 +32,7 @@ host::Boolean HookFormClass(std::unique_ptr<host::Form>& frm, WNDPROC NewProc) {
 }
 
 void RestoreFormClass(HWND hWnd) {
-  if (OldClassProc != 0) host::ResumeNext()([&] { setClassLong(hWnd, GCL_WNDPROC, OldClassProc); });
+  if (OldClassProc != 0) host::ResumeNext()([&] { host::setClassLongPtr(hWnd, GCLP_WNDPROC, OldClassProc); });
 }
 
 LRESULT CALLBACK ClassWindowProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {

@@ -10,7 +10,7 @@
 namespace classwarden::Module1 {
 
 // The forms' class procedure before the hook; 0 until hooked, never reset.
-extern host::Long OldClassProc;
+extern LONG_PTR OldClassProc;
 
 // Puts NewProc into the class of frm's window; true when it did. The form
 // has then served its purpose: it is unloaded and the reference cleared.

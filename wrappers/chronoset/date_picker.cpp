@@ -9,6 +9,7 @@
 #include "host/runtime/numeric.h"
 #include "host/runtime/resume_next.h"
 #include "host/win32/gateway.h"
+#include "host/win32/window_longs.h"
 
 namespace chronoset {
 namespace {
@@ -17,7 +18,6 @@ using host::Win32Function;
 
 const Win32Function<decltype(::CreateWindowExA)> CreateWindowExA_{"user32", "CreateWindowExA"};
 const Win32Function<decltype(::GetWindowTextA)> GetWindowTextA_{"user32", "GetWindowTextA"};
-const Win32Function<decltype(::GetWindowLongA)> GetWindowLongA_{"user32", "GetWindowLongA"};
 const Win32Function<decltype(::MoveWindow)> MoveWindow_{"user32", "MoveWindow"};
 const Win32Function<decltype(::SendMessageA)> SendMessageA_{"user32", "SendMessageA"};
 const Win32Function<decltype(::SetFocus)> SetFocus_{"user32", "SetFocus"};
@@ -77,7 +77,7 @@ void DatePicker::CreatePickerWindow() {
   const host::Single height = ScaleHeight();
   rn([&] {
     const HWND surface = UserControl::hWnd();
-    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongA_(surface, GWL_HINSTANCE));
+    const auto instance = reinterpret_cast<HINSTANCE>(host::getWindowLongPtr(surface, GWLP_HINSTANCE));
     PickerHandle.reset(CreateWindowExA_(0, DATETIMEPICK_CLASSA, "", style, 0, 0, host::CLng(width), host::CLng(height),
                                     surface, nullptr, instance, nullptr));
   });

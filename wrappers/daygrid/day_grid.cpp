@@ -9,6 +9,7 @@
 #include "host/runtime/numeric.h"
 #include "host/runtime/resume_next.h"
 #include "host/win32/gateway.h"
+#include "host/win32/window_longs.h"
 
 namespace daygrid {
 namespace {
@@ -16,7 +17,6 @@ namespace {
 using host::Win32Function;
 
 const Win32Function<decltype(::CreateWindowExA)> CreateWindowExA_{"user32", "CreateWindowExA"};
-const Win32Function<decltype(::GetWindowLongA)> GetWindowLongA_{"user32", "GetWindowLongA"};
 const Win32Function<decltype(::MoveWindow)> MoveWindow_{"user32", "MoveWindow"};
 const Win32Function<decltype(::SendMessageA)> SendMessageA_{"user32", "SendMessageA"};
 const Win32Function<decltype(::InitCommonControlsEx)> InitCommonControlsEx_{"comctl32", "InitCommonControlsEx"};
@@ -48,7 +48,7 @@ void DayGrid::CreateCalendarWindow() {
   const DWORD style = WS_CHILD | WS_VISIBLE | (CalendarStyle == 1 ? MCS_WEEKNUMBERS : 0);
   rn([&] {
     const HWND surface = UserControl::hWnd();
-    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongA_(surface, GWL_HINSTANCE));
+    const auto instance = reinterpret_cast<HINSTANCE>(host::getWindowLongPtr(surface, GWLP_HINSTANCE));
     CalendarHandle.reset(CreateWindowExA_(0, kCalendarClass, "", style, 0, 0, 0, 0, surface, nullptr, instance, nullptr));
   });
   rn([&] { ApplyCalendarLook(); });

@@ -13,7 +13,7 @@
 namespace latchwire {
 namespace {
 
-host::Long WindowNumber(HWND window) { return static_cast<host::Long>(reinterpret_cast<INT_PTR>(window)); }
+host::LongPtr WindowNumber(HWND window) { return reinterpret_cast<host::LongPtr>(window); }
 
 }  // namespace
 
@@ -22,7 +22,7 @@ Form1::Form1() : Form("Form1") {}
 void Form1::Form_Load() {
   // The control exists only once the form has created it from its description.
   LatchwireMe1->WindowMessages.Connect(
-      [this](host::Long mhWnd, host::Long& wMsg, host::Long& wParam, host::Long& lParam, host::Long wTime) {
+      [this](host::LongPtr mhWnd, host::Long& wMsg, host::LongPtr& wParam, host::LongPtr& lParam, host::Long wTime) {
         LatchwireMe1_WindowMessages(mhWnd, wMsg, wParam, lParam, wTime);
       });
   List1.Clear();
@@ -31,8 +31,8 @@ void Form1::Form_Load() {
   }
 }
 
-void Form1::LatchwireMe1_WindowMessages(host::Long mhWnd, host::Long& wMsg, host::Long& wParam, host::Long& /*lParam*/,
-                                        host::Long /*wTime*/) {
+void Form1::LatchwireMe1_WindowMessages(host::LongPtr mhWnd, host::Long& wMsg, host::LongPtr& wParam,
+                                        host::LongPtr& /*lParam*/, host::Long /*wTime*/) {
   host::ResumeNext rn;
   switch (wMsg) {
     case WM_NCLBUTTONDOWN:
@@ -60,7 +60,7 @@ void Form1::LatchwireMe1_WindowMessages(host::Long mhWnd, host::Long& wMsg, host
   }
 }
 
-void Form1::TitleBarPressed(host::Long& wParam) {
+void Form1::TitleBarPressed(host::LongPtr& wParam) {
   host::ResumeNext rn;
   switch (wParam) {
     case HTCAPTION:

@@ -26,9 +26,9 @@ class Form1 : public host::Form {
   void Form_Load() override;
 
  private:
-  void LatchwireMe1_WindowMessages(host::Long mhWnd, host::Long& wMsg, host::Long& wParam, host::Long& lParam,
-                                   host::Long wTime);
-  void TitleBarPressed(host::Long& wParam);
+  void LatchwireMe1_WindowMessages(host::LongPtr mhWnd, host::Long& wMsg, host::LongPtr& wParam,
+                                   host::LongPtr& lParam, host::Long wTime);
+  void TitleBarPressed(host::LongPtr& wParam);
 };
 
 }  // namespace latchwire

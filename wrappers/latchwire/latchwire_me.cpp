@@ -46,9 +46,9 @@ void LatchwireMe::RunMessageLoop(HWND formWindow) {
     if (!formAlive) return;
 
     auto wMsg = static_cast<host::Long>(message.message);
-    auto wParam = static_cast<host::Long>(message.wParam);
-    auto lParam = static_cast<host::Long>(message.lParam);
-    WindowMessages.Raise(static_cast<host::Long>(reinterpret_cast<INT_PTR>(message.hwnd)), wMsg, wParam, lParam,
+    auto wParam = static_cast<host::LongPtr>(message.wParam);
+    host::LongPtr lParam = message.lParam;
+    WindowMessages.Raise(reinterpret_cast<host::LongPtr>(message.hwnd), wMsg, wParam, lParam,
                          static_cast<host::Long>(message.time));
     message.message = static_cast<UINT>(wMsg);
     message.wParam = static_cast<WPARAM>(wParam);

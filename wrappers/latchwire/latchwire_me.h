@@ -14,7 +14,7 @@ namespace latchwire {
 class LatchwireMe : public host::UserControl {
  public:
   // (mhWnd, wMsg, wParam, lParam, wTime)
-  host::Event<host::Long, host::Long&, host::Long&, host::Long&, host::Long> WindowMessages;
+  host::Event<host::LongPtr, host::Long&, host::LongPtr&, host::LongPtr&, host::Long> WindowMessages;
 
  protected:
   void UserControl_Show() override;

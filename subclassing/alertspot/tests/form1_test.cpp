@@ -27,7 +27,7 @@ class PositionedMsgBoxTest : public ::testing::Test {
   void SetUp() override {
     form.Show();
     ASSERT_TRUE(host::testing::PumpUntil([&] { return GetActiveWindow() == form.hWnd(); }));
-    ownProcedure = GetWindowLongA(form.hWnd(), GWL_WNDPROC);
+    ownProcedure = GetWindowLongPtrA(form.hWnd(), GWLP_WNDPROC);
   }
   void TearDown() override { form.Unload(); }
 
@@ -42,12 +42,12 @@ class PositionedMsgBoxTest : public ::testing::Test {
     MessageBoxWatcher watcher(answer);
     const host::Long result = Alertspot::PositionedMsgBox(X, Y, kPrompt, host::vbOKCancel);
     if (pressed != nullptr) *pressed = result;
-    EXPECT_EQ(GetWindowLongA(form.hWnd(), GWL_WNDPROC), ownProcedure) << "the form's own procedure is back";
+    EXPECT_EQ(GetWindowLongPtrA(form.hWnd(), GWLP_WNDPROC), ownProcedure) << "the form's own procedure is back";
     return watcher.Seen().at(0);
   }
 
   Form1 form;
-  LONG ownProcedure = 0;
+  LONG_PTR ownProcedure = 0;
 };
 
 TEST_F(PositionedMsgBoxTest, TheBoxOpensAtThePositionAndKeepsItsSize) {
@@ -70,7 +70,7 @@ TEST_F(PositionedMsgBoxTest, TitleHelpFileAndContextArePassedOnToTheRuntimesBox)
   EXPECT_EQ(box.buttons, (std::vector<std::string>{"OK", "Help"}));
   EXPECT_EQ(box.bounds.left, 120);
   EXPECT_EQ(box.bounds.top, 80);
-  EXPECT_EQ(GetWindowLongA(form.hWnd(), GWL_WNDPROC), ownProcedure);
+  EXPECT_EQ(GetWindowLongPtrA(form.hWnd(), GWLP_WNDPROC), ownProcedure);
 }
 
 TEST_F(PositionedMsgBoxTest, ANegativeCoordinateKeepsTheSystemsChoiceOnThatAxis) {
@@ -98,7 +98,7 @@ TEST_F(PositionedMsgBoxTest, WithoutAnActiveWindowTheBoxOpensWhereTheSystemPutsI
   EXPECT_EQ(Alertspot::PositionedMsgBox(0, 0, kPrompt), host::vbOK);
   ASSERT_EQ(watcher.Seen().size(), 1u);
   EXPECT_NE(watcher.Seen()[0].bounds.left, 0);
-  EXPECT_EQ(GetWindowLongA(form.hWnd(), GWL_WNDPROC), ownProcedure);
+  EXPECT_EQ(GetWindowLongPtrA(form.hWnd(), GWLP_WNDPROC), ownProcedure);
 }
 
 TEST_F(PositionedMsgBoxTest, TheButtonOpensAnInformationBoxAtItsTopRightCornerEveryTime) {
@@ -117,7 +117,7 @@ TEST_F(PositionedMsgBoxTest, TheButtonOpensAnInformationBoxAtItsTopRightCornerEv
     EXPECT_EQ(box.icon, LoadIcon(nullptr, IDI_INFORMATION));
     EXPECT_NO_THROW(host::DateFromText(box.text)) << "the prompt is the time of day: " << box.text;
   }
-  EXPECT_EQ(GetWindowLongA(form.hWnd(), GWL_WNDPROC), ownProcedure);
+  EXPECT_EQ(GetWindowLongPtrA(form.hWnd(), GWLP_WNDPROC), ownProcedure);
 }
 
 }  // namespace

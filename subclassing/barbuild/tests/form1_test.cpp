@@ -44,7 +44,7 @@ class BarbuildTest : public ::testing::Test {
 };
 
 TEST_F(BarbuildTest, TheFormWindowRunsThroughMenuWindowProc) {
-  EXPECT_EQ(GetWindowLongA(form.hWnd(), GWL_WNDPROC), reinterpret_cast<LONG>(&Module1::MenuWindowProc));
+  EXPECT_EQ(GetWindowLongPtrA(form.hWnd(), GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&Module1::MenuWindowProc));
   EXPECT_NE(Module1::OldWindowProc, 0);
   EXPECT_EQ(GetMenu(form.hWnd()), nullptr) << "no menu until one is added";
 }
@@ -111,12 +111,12 @@ TEST_F(BarbuildTest, EachBuildReplacesTheMenusAndEveryMenuIsDestroyedOnce) {
 }
 
 TEST_F(BarbuildTest, TheFormsOwnProcedureIsSavedAtLoadAndPutBackAtUnload) {
-  EXPECT_EQ(Module1::OldWindowProc, static_cast<host::Long>(GetClassLongA(form.hWnd(), GCL_WNDPROC)));
+  EXPECT_EQ(Module1::OldWindowProc, static_cast<LONG_PTR>(GetClassLongPtrA(form.hWnd(), GCLP_WNDPROC)));
   Choose(1);
   form.Unload();
   EXPECT_EQ(Module1::OldWindowProc, 0);
   form.Show();
-  EXPECT_EQ(Module1::OldWindowProc, static_cast<host::Long>(GetClassLongA(form.hWnd(), GCL_WNDPROC)))
+  EXPECT_EQ(Module1::OldWindowProc, static_cast<LONG_PTR>(GetClassLongPtrA(form.hWnd(), GCLP_WNDPROC)))
       << "a second load subclasses the form's own procedure again, not ours";
 }
 

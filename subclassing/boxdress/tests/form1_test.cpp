@@ -37,7 +37,7 @@ class BoxdressTest : public ::testing::Test {
   void SetUp() override {
     form.Show();
     ASSERT_TRUE(host::testing::PumpUntil([&] { return GetActiveWindow() == form.hWnd(); }));
-    ownProcedure = GetWindowLongA(form.hWnd(), GWL_WNDPROC);
+    ownProcedure = GetWindowLongPtrA(form.hWnd(), GWLP_WNDPROC);
   }
   void TearDown() override { form.Unload(); }
 
@@ -46,14 +46,14 @@ class BoxdressTest : public ::testing::Test {
     MessageBoxWatcher watcher(answer);
     const host::Long result = Module1::PositionedMsgBox(X, Y, kPrompt, style);
     if (pressed != nullptr) *pressed = result;
-    EXPECT_EQ(GetWindowLongA(form.hWnd(), GWL_WNDPROC), ownProcedure) << "the form's own procedure is back";
+    EXPECT_EQ(GetWindowLongPtrA(form.hWnd(), GWLP_WNDPROC), ownProcedure) << "the form's own procedure is back";
     EXPECT_FALSE(Module1::BoxFont) << "freed with the box";
     EXPECT_FALSE(Module1::BoxIcon) << "freed with the box";
     return watcher.Seen().at(0);
   }
 
   Form1 form;
-  LONG ownProcedure = 0;
+  LONG_PTR ownProcedure = 0;
 };
 
 TEST_F(BoxdressTest, TheButtonsReadHitTheAnykeyAndCancelIsHeavyItalic) {

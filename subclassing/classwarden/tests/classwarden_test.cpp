@@ -22,7 +22,7 @@ WNDPROC ClassProcedure() {
   return windowClass.lpfnWndProc;
 }
 
-WNDPROC WindowProcedure(HWND window) { return reinterpret_cast<WNDPROC>(GetWindowLongA(window, GWL_WNDPROC)); }
+WNDPROC WindowProcedure(HWND window) { return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)); }
 
 std::size_t BeepsFor(HWND window) {
   const std::size_t before = host::BeepCount();

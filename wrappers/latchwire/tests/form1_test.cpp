@@ -89,7 +89,7 @@ class LatchwireDemo : public ::testing::Test {
   void RunWithForm(std::vector<std::function<void()>> steps) {
     form_.Load();
     form_.LatchwireMe1->WindowMessages.Connect(
-        [this](host::Long, host::Long& wMsg, host::Long&, host::Long&, host::Long) { seen_.push_back(wMsg); });
+        [this](host::LongPtr, host::Long& wMsg, host::LongPtr&, host::LongPtr&, host::Long) { seen_.push_back(wMsg); });
     steps.push_back([this] {
       script_->Stop();
       PostMessageA(form_.hWnd(), WM_CLOSE, 0, 0);

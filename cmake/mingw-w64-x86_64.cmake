@@ -1,0 +1,20 @@
+# 64-bit Windows programs (PE32+, x86-64) with MinGW-w64; tests run under Wine.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+# The posix thread model: GoogleTest needs std::mutex and std::thread.
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+
+# Static runtime: no MinGW DLL has to travel with the programs.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")
+
+# Debian's wine wrapper prefers the 32-bit loader; 64-bit programs need wine64 itself.
+set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine64)
