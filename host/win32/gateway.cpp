@@ -2,6 +2,7 @@
 
 #include <map>
 #include <string>
+#include <utility>
 
 #include "host/runtime/error.h"
 
@@ -17,11 +18,31 @@ HMODULE LoadGatewayLibrary(const std::string& library) {
   return module;
 }
 
+using EntryPointName = std::pair<std::string, std::string>;
+
+std::map<EntryPointName, FARPROC>& Replacements() {
+  static std::map<EntryPointName, FARPROC> replacements;
+  return replacements;
+}
+
 }  // namespace
+
+void ReplaceEntryPoint(std::string_view library, std::string_view entryPoint, FARPROC replacement) {
+  EntryPointName name{std::string(library), std::string(entryPoint)};
+  if (replacement == nullptr) {
+    Replacements().erase(name);
+  } else {
+    Replacements()[std::move(name)] = replacement;
+  }
+  entryPointGeneration.fetch_add(1, std::memory_order_relaxed);
+}
 
 FARPROC BindEntryPoint(std::string_view library, std::string_view entryPoint) {
   const std::string libraryName(library);
   const std::string entryName(entryPoint);
+  if (const auto found = Replacements().find({libraryName, entryName}); found != Replacements().end()) {
+    return found->second;
+  }
   const FARPROC address = GetProcAddress(LoadGatewayLibrary(libraryName), entryName.c_str());
   if (address == nullptr) {
     throw RuntimeError(error_number::EntryPointNotFound,

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <string_view>
 #include <utility>
 
@@ -12,6 +13,13 @@ namespace host {
 // has no such entry point. Libraries stay loaded for the life of the process,
 // so a bound address never dangles.
 FARPROC BindEntryPoint(std::string_view library, std::string_view entryPoint);
+
+// Tests stand a function of their own in for an entry point (null puts the
+// real one back), to reach failures the system cannot be made to produce on
+// demand. Every replacement starts a new generation, and a function bound in
+// an older one binds again on its next call.
+void ReplaceEntryPoint(std::string_view library, std::string_view entryPoint, FARPROC replacement);
+inline std::atomic<unsigned> entryPointGeneration{0};
 
 // A Win32 function named by library and entry point, bound on its first call.
 //
@@ -32,8 +40,10 @@ class Win32Function {
 
  private:
   Signature* Bound() const {
-    if (address_ == nullptr) {
+    const unsigned generation = entryPointGeneration.load(std::memory_order_relaxed);
+    if (address_ == nullptr || generation_ != generation) {
       address_ = reinterpret_cast<Signature*>(reinterpret_cast<void*>(BindEntryPoint(library_, entryPoint_)));
+      generation_ = generation;
     }
     return address_;
   }
@@ -41,6 +51,7 @@ class Win32Function {
   std::string_view library_;
   std::string_view entryPoint_;
   mutable Signature* address_ = nullptr;
+  mutable unsigned generation_ = 0;
 };
 
 }  // namespace host

@@ -1,6 +1,7 @@
 #include "utilities/ttyhost/module1.h"
 
 #include "host/runtime/resume_next.h"
+#include "host/services/message_box.h"
 #include "host/runtime/text.h"
 #include "host/services/beep.h"
 #include "host/services/shell.h"
@@ -17,7 +18,9 @@ const host::Win32Function<decltype(::AllocConsole)> allocConsole{"kernel32", "Al
 const host::Win32Function<decltype(::FreeConsole)> freeConsole{"kernel32", "FreeConsole"};
 const host::Win32Function<decltype(::GetStdHandle)> getStdHandle{"kernel32", "GetStdHandle"};
 const host::Win32Function<decltype(::SetConsoleMode)> setConsoleMode{"kernel32", "SetConsoleMode"};
+const host::Win32Function<decltype(::GetConsoleMode)> getConsoleMode{"kernel32", "GetConsoleMode"};
 const host::Win32Function<decltype(::ReadFile)> readFile{"kernel32", "ReadFile"};
+const host::Win32Function<decltype(::Sleep)> sleep{"kernel32", "Sleep"};
 const host::Win32Function<decltype(::WriteConsoleA)> writeConsole{"kernel32", "WriteConsoleA"};
 
 constexpr char LineFeed = 10;
@@ -26,6 +29,48 @@ constexpr char CarriageReturn = 13;
 
 // Echo alone: without line input each read returns the bytes as they are typed.
 constexpr DWORD EchoOnly = ENABLE_ECHO_INPUT;
+// A read that brought no byte is retried after this pause rather than at once.
+constexpr DWORD EmptyReadPauseMs = 20;
+
+// A console of the program's own. AllocConsole fails while the process has
+// one (a windowed program started from a console program may be given its
+// parent's), so that one is released and the allocation tried once more.
+// Returns the system's error code, 0 when a console was allocated.
+DWORD AllocOwnConsole() {
+  if (allocConsole()) return 0;
+  freeConsole();
+  if (allocConsole()) return 0;
+  const DWORD error = ::GetLastError();
+  return error != 0 ? error : ERROR_INVALID_HANDLE;
+}
+
+// The system's words for an error code, without the trailing line break.
+std::string SystemReason(DWORD error) {
+  char text[512] = {};
+  const DWORD length = ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+                                       text, sizeof text, nullptr);
+  std::string reason(text, length);
+  while (!reason.empty() && (reason.back() == '\r' || reason.back() == '\n' || reason.back() == ' ')) reason.pop_back();
+  return reason.empty() ? "error " + std::to_string(error) : reason;
+}
+
+// Opens the prompt's console and takes its handles; on failure says why and
+// leaves both handles 0.
+bool OpenPromptConsole() {
+  DWORD error = AllocOwnConsole();
+  if (error == 0) {
+    hConsoleIn = getStdHandle(STD_INPUT_HANDLE);
+    hConsoleOut = getStdHandle(STD_OUTPUT_HANDLE);
+    DWORD mode = 0;
+    if (getConsoleMode(hConsoleIn, &mode)) return true;
+    error = ::GetLastError();
+    freeConsole();
+    hConsoleIn = nullptr;
+    hConsoleOut = nullptr;
+  }
+  host::ResumeNext()([&] { host::MsgBox("No console could be opened: " + SystemReason(error), host::vbExclamation); });
+  return false;
+}
 
 // A failed launch counts as process id 0; the error stays in Err.
 host::Long LaunchIgnoringErrors(std::string_view commandLine) {
@@ -43,32 +88,37 @@ void WriteConsoleText(std::string_view text) {
   writeConsole(hConsoleOut, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
 }
 
-std::string ReadConsoleChar() {
+std::optional<std::string> ReadConsoleChar() {
   char byte = 0;
   DWORD read = 0;
-  readFile(hConsoleIn, &byte, 1, &read, nullptr);
+  if (!readFile(hConsoleIn, &byte, 1, &read, nullptr)) return std::nullopt;
   return read == 0 ? std::string() : std::string(1, byte);
 }
 
-std::string ReadConsoleLine() {
+std::optional<std::string> ReadConsoleLine() {
   std::string line;
   for (;;) {
-    const std::string typed = ReadConsoleChar();
-    if (typed.empty()) continue;
-    switch (typed.front()) {
+    const std::optional<std::string> typed = ReadConsoleChar();
+    if (!typed) return std::nullopt;
+    if (typed->empty()) {
+      sleep(EmptyReadPauseMs);
+      continue;
+    }
+    switch (typed->front()) {
       case LineFeed: break;
       case Backspace:
         if (!line.empty()) line.pop_back();
         break;
       case CarriageReturn: return line;
-      default: line += typed;
+      default: line += *typed;
     }
   }
 }
 
 host::Long RunInConsole(std::string_view commandLine) {
   if (host::Trim(commandLine).empty()) return 0;
-  allocConsole();
+  // Should no console be had, the started program gets one from the system.
+  AllocOwnConsole();
   const host::Long processId = LaunchIgnoringErrors(commandLine);
   // The started program keeps the console it inherited.
   freeConsole();
@@ -80,16 +130,17 @@ void ConsolePrompt() {
     host::Beep();
     return;
   }
-  allocConsole();
-  hConsoleIn = getStdHandle(STD_INPUT_HANDLE);
-  hConsoleOut = getStdHandle(STD_OUTPUT_HANDLE);
+  if (!OpenPromptConsole()) return;
   setConsoleMode(hConsoleIn, EchoOnly);
   WriteConsoleText("\r\n");
   WriteConsoleText("Enter filename (with full path and extension) or 'EXIT' to close..\r\n");
   WriteConsoleText("\r\n");
   for (;;) {
     WriteConsoleText(host::CurDir() + ">");
-    const std::string line = ReadConsoleLine();
+    // A console that can no longer be read ends the prompt as EXIT does.
+    const std::optional<std::string> typed = ReadConsoleLine();
+    if (!typed) break;
+    const std::string& line = *typed;
     const std::string upper = host::UCase(line);
     if (upper == "EXIT") break;
     if (upper.empty()) continue;

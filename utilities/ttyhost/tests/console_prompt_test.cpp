@@ -7,9 +7,11 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "host/services/beep.h"
 #include "host/services/shell.h"
+#include "host/testing/entry_point_replacement.h"
 #include "host/testing/message_loop.h"
 #include "utilities/ttyhost/module1.h"
 #include "utilities/ttyhost/tests/console_typist.h"
@@ -39,7 +41,7 @@ std::string ScreenAfterTyping(std::string_view line) {
     console.WaitForText(Prompt());
     console.Type(line);
     console.Type("\r");
-    console.WaitForText(Prompt(), 2);
+    EXPECT_TRUE(console.WaitForText(Prompt(), 2)) << "the prompt comes back";
     screen = console.Screen();
   });
   ConsolePrompt();
@@ -112,6 +114,41 @@ TEST_F(ConsolePromptTest, ATypedLineStartsThatProgramAsTyped) {
                                        std::chrono::milliseconds(10000)))
       << "the line is started without being upper-cased";
   DeleteFileA("started.txt");
+}
+
+// Console input read through the prompt's ReadFile: `scriptedBytes` one byte a call,
+// an empty string being a read that succeeds without a byte; past its end a
+// read fails as on a closed console.
+std::vector<std::string> scriptedBytes;
+std::size_t scriptedReads = 0;
+BOOL WINAPI ScriptedRead(HANDLE, LPVOID buffer, DWORD, LPDWORD read, LPOVERLAPPED) {
+  *read = 0;
+  if (scriptedReads >= scriptedBytes.size()) {
+    ++scriptedReads;
+    SetLastError(ERROR_INVALID_HANDLE);
+    return FALSE;
+  }
+  const std::string& bytes = scriptedBytes[scriptedReads++];
+  if (!bytes.empty()) *static_cast<char*>(buffer) = bytes.front();
+  *read = static_cast<DWORD>(bytes.size());
+  return TRUE;
+}
+
+TEST_F(ConsolePromptTest, ReadsWithoutAByteAreRetriedAndAFailedReadEndsThePromptAsExitDoes) {
+  const host::testing::EntryPointReplacement scripted("kernel32", "ReadFile", &ScriptedRead);
+  struct Case {
+    std::vector<std::string> input;
+    std::size_t reads;
+  };
+  for (const Case& c : {Case{{}, 1}, Case{{"", "", "E", "X", "", "I", "T", "\r"}, 8}, Case{{"", "x"}, 3}}) {
+    scriptedBytes = c.input;
+    scriptedReads = 0;
+    ConsolePrompt();
+    EXPECT_EQ(scriptedReads, c.reads) << "the prompt ends at EXIT or at the first failed read";
+    EXPECT_EQ(GetConsoleWindow(), nullptr) << "the console is released";
+    EXPECT_EQ(hConsoleIn, nullptr);
+    EXPECT_EQ(hConsoleOut, nullptr);
+  }
 }
 
 TEST_F(ConsolePromptTest, WithAConsoleAlreadyOpenItOnlyBeeps) {

@@ -30,9 +30,9 @@ INPUT_RECORD KeyEvent(char key, bool down) {
   return record;
 }
 
-bool WaitForConsole(std::chrono::milliseconds timeout) {
+bool WaitForConsole(HWND replaced, std::chrono::milliseconds timeout) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
-  while (GetConsoleWindow() == nullptr) {
+  while (GetConsoleWindow() == nullptr || GetConsoleWindow() == replaced) {
     if (std::chrono::steady_clock::now() > deadline) return false;
     Sleep(20);
   }
@@ -78,9 +78,9 @@ bool ConsoleSession::WaitForText(std::string_view text, int count, std::chrono::
   return true;
 }
 
-ConsoleTypist::ConsoleTypist(std::function<void(const ConsoleSession&)> script)
-    : thread_([this, script = std::move(script)] {
-        if (!WaitForConsole(std::chrono::milliseconds(10000))) return;
+ConsoleTypist::ConsoleTypist(std::function<void(const ConsoleSession&)> script, HWND replaced)
+    : thread_([this, replaced, script = std::move(script)] {
+        if (!WaitForConsole(replaced, std::chrono::milliseconds(10000))) return;
         sawConsole_ = true;
         const ConsoleSession console;
         script(console);

@@ -34,11 +34,12 @@ class ConsoleSession {
   host::UniqueKernelHandle output_;
 };
 
-// Runs `script` on its own thread once this process has a console, then types
-// "exit" + Enter so that a prompt loop on the test's thread always ends.
+// Runs `script` on its own thread once this process has a console (other than
+// the `replaced` one), then types "exit" + Enter so that a prompt loop on the
+// test's thread always ends.
 class ConsoleTypist {
  public:
-  explicit ConsoleTypist(std::function<void(const ConsoleSession&)> script);
+  explicit ConsoleTypist(std::function<void(const ConsoleSession&)> script, HWND replaced = nullptr);
   ~ConsoleTypist();
   ConsoleTypist(const ConsoleTypist&) = delete;
   ConsoleTypist& operator=(const ConsoleTypist&) = delete;

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "host/services/screen.h"
+#include "host/testing/entry_point_replacement.h"
+#include "host/testing/message_box_watcher.h"
 #include "host/services/shell.h"
 #include "utilities/ttyhost/form1.h"
 #include "utilities/ttyhost/module1.h"
@@ -45,6 +47,44 @@ TEST_F(Form1Test, Command1RunsThePromptInANewConsole) {
   EXPECT_TRUE(typist.Join());
   EXPECT_TRUE(prompted);
   EXPECT_EQ(hConsoleIn, nullptr);
+  form.Unload();
+}
+
+TEST_F(Form1Test, Command1GivenItsParentsConsoleOpensOneOfItsOwn) {
+  ASSERT_TRUE(AllocConsole()) << "stands for the console a parent hands down";
+  const HWND inherited = GetConsoleWindow();
+  Form1 form;
+  form.Show();
+  bool prompted = false;
+  testing::ConsoleTypist typist(
+      [&](const testing::ConsoleSession& console) { prompted = console.WaitForText(host::CurDir() + ">"); },
+      inherited);
+  SendMessageA(form.Command1.hWnd(), BM_CLICK, 0, 0);
+  EXPECT_TRUE(typist.Join()) << "a console of its own was opened";
+  EXPECT_TRUE(prompted);
+  EXPECT_EQ(GetConsoleWindow(), nullptr) << "released at EXIT";
+  form.Unload();
+}
+
+BOOL WINAPI NoConsoleToBeHad() {
+  SetLastError(ERROR_ACCESS_DENIED);
+  return FALSE;
+}
+
+TEST_F(Form1Test, Command1WithoutAnyConsoleSaysWhyAndTheFormGoesOn) {
+  const host::testing::EntryPointReplacement failing("kernel32", "AllocConsole", &NoConsoleToBeHad);
+  Form1 form;
+  form.Show();
+  host::testing::MessageBoxWatcher watcher;
+  for (int click = 1; click <= 2; ++click) {
+    SendMessageA(form.Command1.hWnd(), BM_CLICK, 0, 0);
+    ASSERT_EQ(watcher.Seen().size(), static_cast<std::size_t>(click)) << "every click is answered";
+    const std::string& text = watcher.Seen().back().text;
+    EXPECT_EQ(text.rfind("No console could be opened: ", 0), 0u) << text;
+    EXPECT_NE(text.find("denied"), std::string::npos) << "the system's reason in words: " << text;
+    EXPECT_EQ(hConsoleIn, nullptr);
+    EXPECT_EQ(hConsoleOut, nullptr);
+  }
   form.Unload();
 }
 
