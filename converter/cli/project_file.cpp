@@ -63,7 +63,43 @@ std::vector<std::string> ListedFormPaths(std::string_view projectText, bool make
   return listed;
 }
 
+// The entries of folder whose names equal name without regard to case; the
+// exact name alone when it exists.
+std::vector<std::filesystem::path> MatchesIn(const std::filesystem::path& folder, const std::filesystem::path& name) {
+  const std::filesystem::path exact = folder / name;
+  std::error_code error;
+  if (name == "." || name == ".." || std::filesystem::exists(exact, error)) return {exact};
+  std::vector<std::filesystem::path> matches;
+  const std::string wanted = name.string();
+  // Not a folder, or unreadable: nothing in it matches.
+  for (std::filesystem::directory_iterator entry(folder.empty() ? "." : folder, error), end; !error && entry != end;
+       entry.increment(error)) {
+    const std::filesystem::path found = entry->path().filename();
+    if (EqualsIgnoringCase(found.string(), wanted)) matches.push_back(folder / found);
+  }
+  return matches;
+}
+
 }  // namespace
+
+std::string FindListedForm(const std::string& listedPath) {
+  const std::filesystem::path listed(listedPath);
+  std::error_code error;
+  if (std::filesystem::exists(listed, error)) return listedPath;
+  std::vector<std::filesystem::path> candidates{listed.root_path()};
+  for (const std::filesystem::path& component : listed.relative_path()) {
+    std::vector<std::filesystem::path> next;
+    for (const std::filesystem::path& folder : candidates) {
+      for (std::filesystem::path& match : MatchesIn(folder, component)) next.push_back(std::move(match));
+    }
+    candidates = std::move(next);
+  }
+  if (candidates.size() == 1) return candidates.front().string();
+  if (candidates.empty()) throw FileError("cannot open " + listedPath + ": no file matches it, even ignoring case");
+  std::string names;
+  for (const std::filesystem::path& candidate : candidates) names += (names.empty() ? "" : ", ") + candidate.string();
+  throw FileError("cannot open " + listedPath + ": several files match it when case is ignored: " + names);
+}
 
 std::vector<std::string> ListProjectForms(const std::string& projectPath) {
   const bool makeStyle = EndsWithIgnoringCase(projectPath, ".mak");

@@ -12,4 +12,10 @@ namespace converter::cli {
 // project file cannot be read.
 std::vector<std::string> ListProjectForms(const std::string& projectPath);
 
+// A listed form as Windows finds it, where case does not matter: the path
+// itself when it exists, else the one file whose path matches it component by
+// component without regard to case. Throws FileError when no file or more
+// than one matches.
+std::string FindListedForm(const std::string& listedPath);
+
 }  // namespace converter::cli

@@ -46,8 +46,10 @@ class FormRun {
   }
 
  private:
-  bool ConvertOne(const std::string& formPath) {
+  bool ConvertOne(const std::string& givenPath) {
     try {
+      // A project written on Windows may name its forms in another case.
+      const std::string formPath = options_.project ? FindListedForm(givenPath) : givenPath;
       StringSink sink;
       const ConversionReport report = converter_.ConvertFormFile(formPath, sink);
       if (options_.report) PrintConversionReport(formPath, report, err_);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "converter/cli/tests/cli_test_support.h"
+#include "converter/core/form_file.h"
 
 namespace converter::cli::testing {
 namespace {
@@ -71,6 +72,45 @@ TEST_F(ProjectFileTest, RunConvertsTheListedFormsInOrderNamingTheirResolvedPaths
               AllOf(HasSubstr("'VisualBasic Form(" + Beside("forms/First.frm") + ")"), HasSubstr("=  101")));
   EXPECT_THAT(ReadBytes(folder_ / "forms" / "Second.DDT"),
               AllOf(HasSubstr("'VisualBasic Form(" + Beside("forms/Second.frm") + ")"), HasSubstr("=  201")));
+}
+
+// A project written on Windows names its forms in whatever case: on a file
+// system that minds case, the one file matching without regard to it is taken.
+TEST_F(ProjectFileTest, ListedFormIsFoundIgnoringCaseWhenItsExactPathIsMissing) {
+  WriteBytes(folder_ / "Forms" / "Calc.frm", kSampleForm);
+  WriteBytes(folder_ / "Twice" / "a.frm", kSampleForm);
+  WriteBytes(folder_ / "Twice" / "A.frm", kSampleForm);
+  if (std::filesystem::exists(folder_ / "FORMS" / "CALC.FRM")) GTEST_SKIP() << "this file system ignores case itself";
+  struct Case {
+    std::string listed;
+    std::string found;  // empty when the search fails
+    std::string error;
+  };
+  const Case cases[] = {
+      {"Forms/Calc.frm", "Forms/Calc.frm", ""},
+      {"forms/calc.FRM", "Forms/Calc.frm", ""},
+      {"FORMS/Missing.frm", "", "no file matches it, even ignoring case"},
+      {"twice/a.FRM", "", "several files match it when case is ignored: "},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.listed);
+    if (c.found.empty()) {
+      try {
+        FindListedForm(Beside(c.listed));
+        ADD_FAILURE() << "no error";
+      } catch (const FileError& error) {
+        EXPECT_THAT(error.what(), AllOf(StartsWith("cannot open " + Beside(c.listed) + ": "), HasSubstr(c.error)));
+      }
+    } else {
+      EXPECT_EQ(FindListedForm(Beside(c.listed)), Beside(c.found));
+    }
+  }
+
+  const std::string project = Project("app.vbp", "Form=forms\\calc.FRM\r\nForm=twice\\a.FRM\r\n");
+  const CliResult result = RunWith({"--project", project});
+  EXPECT_EQ(result.status, kExitFailed);
+  EXPECT_EQ(result.out, "Saved file as: " + Beside("Forms/Calc.DDT") + "\n");
+  EXPECT_THAT(result.err, HasSubstr("several files match"));
 }
 
 TEST_F(ProjectFileTest, RunWithAnUnreadableProjectNamesItAndFails) {
