@@ -195,20 +195,13 @@ TEST(ConvertForm, LfOnlyFormConvertsExactlyAsItsCrLfTwin) {
   }
 }
 
-TEST(ConvertForm, AFormWithAnyCrKeepsLoneLineEndsAsOrdinaryBytes) {
-  // CR only: the whole control section is one line and no control is read.
-  std::string crOnly = kMainForm;
-  std::erase(crOnly, '\n');
-  const Conversion cr = ConvertOnce(Edition::Formwright, crOnly);
-  EXPECT_EQ(cr.report.converted(), 0);
-  EXPECT_FALSE(cr.report.lfReadAsCrLf);
-  EXPECT_EQ(cr.output.find("CONTROL ADD"), std::string::npos);
-
-  // One lone LF joins Command1's Height and Left lines: the first key of the
-  // line is Height, and its value is the text after the line's last "=".
+// A form with any CR keeps every byte rule: one lone LF joins Command1's
+// Height and Left lines, whose first key is Height and whose value is the
+// text after the last "=".
+TEST(ConvertForm, LoneLfInAFormWithCrLfIsAnOrdinaryByte) {
   std::string mixed = kMainForm;
-  const std::string joined = "      Height          =   495\r\n      Left            =   240";
-  mixed.replace(mixed.find(joined), joined.size(), "      Height          =   495\n      Left            =   240");
+  const std::string joined = "495\r\n      Left";
+  mixed.replace(mixed.find(joined), joined.size(), "495\n      Left");
   std::string expected = ExpectedMainForm(kFormwrightCredit, "    DIALOG NEW 0, \"Main Window\", 48, 48, 208, 143, _");
   const std::string button = "%Command1,  \"OK\",  11,  98,  54,  20,";
   expected.replace(expected.find(button), button.size(), "%Command1,  \"OK\",  0,  98,  54,  10,");
@@ -217,42 +210,35 @@ TEST(ConvertForm, AFormWithAnyCrKeepsLoneLineEndsAsOrdinaryBytes) {
   EXPECT_FALSE(lone.report.lfReadAsCrLf);
 }
 
-// A block without its closing line keeps its controls: it runs to the end of
-// what holds it, and a top-level control holding none stores its record only
-// if one of its lines reads as a closing line.
+// A block without its closing line runs to the end of what holds it; a
+// top-level control holding none is stored only if one of its lines reads as
+// a closing line.
 TEST(ConvertForm, UnclosedBlocksKeepTheControlsTheFileNames) {
   struct Case {
-    const char* name;
-    std::vector<std::string_view> controls;
-    std::vector<std::string> equates;  // writer order
-    std::vector<std::string> noClosingLine;
+    std::string controls;
+    std::string equates;        // writer order
+    std::string noClosingLine;  // left out for that reason
   };
   const Case cases[] = {
-      {"frame without its closing line", {"   Begin VB.Frame F ", "      Begin VB.Label L ", "      End"}, {"%L", "%F"}, {}},
-      // A's block runs to the frame's end, so B's header is one of its lines
-      // and the last header read names the block.
-      {"child without its closing line runs over the next child",
-       {"   Begin VB.Frame F ", "      Begin VB.Label A ", "      Begin VB.Label B ", "      End"},
-       {"%F"},
-       {"B"}},
-      {"closing line indented too deep", {"   Begin VB.Label L ", "      Caption = \"x\"", "      End"}, {"%L"}, {}},
-      {"no closing line at all", {"   Begin VB.Label L ", "      Caption = \"x\""}, {}, {"L"}},
+      {Crlf({"   Begin VB.Frame F ", "      Begin VB.Label L ", "      End"}), "%L %F ", ""},
+      // A runs to the frame's end: B's header is one of its lines.
+      {Crlf({"   Begin VB.Frame F ", "      Begin VB.Label A ", "      Begin VB.Label B ", "      End"}), "%F ", "B "},
+      {Crlf({"   Begin VB.Label L ", "      Caption = \"x\"", "      End"}), "%L ", ""},
+      {Crlf({"   Begin VB.Label L ", "      Caption = \"x\""}), "", "L "},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    std::string form = Crlf({"VERSION 5.00", "Begin VB.Form Form1 "});
-    for (const std::string_view line : c.controls) form.append(line).append("\r\n");
-    form += Crlf({"End", "Attribute VB_Name = \"Form1\""});
-    const Conversion conversion = ConvertOnce(Edition::Formwright, form);
-    std::vector<std::string> equates;
+    SCOPED_TRACE(c.controls);
+    const Conversion conversion = ConvertOnce(
+        Edition::Formwright, Crlf({"VERSION 5.00", "Begin VB.Form Form1 "}) + c.controls + Crlf({"End", "Attribute"}));
+    std::string equates;
     for (const std::string& line : testing::LinesAfter(testing::Lines(conversion.output), "' Control Equates ")) {
-      equates.push_back(line.substr(0, line.find(' ')));
+      equates += line.substr(0, line.find(' ') + 1);
+    }
+    std::string noClosingLine;
+    for (const LeftOutControl& control : conversion.report.leftOut) {
+      if (control.reason == LeftOutReason::NoClosingLine) noClosingLine += control.name + " ";
     }
     EXPECT_EQ(equates, c.equates);
-    std::vector<std::string> noClosingLine;
-    for (const LeftOutControl& control : conversion.report.leftOut) {
-      if (control.reason == LeftOutReason::NoClosingLine) noClosingLine.push_back(control.name);
-    }
     EXPECT_EQ(noClosingLine, c.noClosingLine);
   }
 }
