@@ -25,22 +25,6 @@ std::size_t Find(std::string_view text, std::string_view pattern) {
   return found == text.end() ? std::string_view::npos : static_cast<std::size_t>(found - text.begin());
 }
 
-// Calls visit(line) for each line of text, without its CR LF; a last line
-// without CR LF counts too.
-template <typename Visit>
-void ForEachCrLfLine(std::string_view text, Visit visit) {
-  std::size_t start = 0;
-  while (start < text.size()) {
-    const std::size_t end = text.find(kCrLf, start);
-    if (end == std::string_view::npos) {
-      visit(text.substr(start));
-      return;
-    }
-    visit(text.substr(start, end - start));
-    start = end + kCrLf.size();
-  }
-}
-
 // Depth of a line made of 3 x depth blanks followed by `rest` (a prefix when
 // `wholeLine` is false); 0 when the line is not of that form.
 int IndentDepth(std::string_view line, std::string_view rest, bool wholeLine) {
@@ -56,46 +40,47 @@ int ClosingDepth(std::string_view line) { return IndentDepth(line, "End", true);
 
 struct PendingBlock {
   ControlBlock block;
+  std::size_t begin = 0;      // its own lines in the section: from its header
+  std::size_t end = 0;        // to its first child or its end, CR LF included
   bool ownLinesDone = false;  // a child has begun: later lines are not its own
   bool closed = false;        // its own closing line was found
 };
 
-// Cuts the control section into one block per control at any depth. A control
-// at depth d opens with 3d blanks and "Begin " and closes with 3d blanks and
-// "End"; a closing line also ends every deeper control still open. A control
-// without its closing line runs to the end of what holds it: its container's
-// closing line, or the end of the section.
+// Cuts the control section, which ends with CR LF, into one block per control
+// at any depth. A control at depth d opens with 3d blanks and "Begin " and
+// closes with 3d blanks and "End"; a closing line also ends every deeper
+// control still open. A control without its closing line runs to the end of
+// what holds it: its container's closing line, or the end of the section.
 std::vector<PendingBlock> CutControlBlocks(std::string_view section) {
   std::vector<PendingBlock> blocks;
   std::vector<std::size_t> open;  // open[d - 1] is the open block at depth d
-  ForEachCrLfLine(section, [&](std::string_view line) {
+  for (std::size_t start = 0, next = 0; start < section.size(); start = next) {
+    const std::size_t lineEnd = std::min(section.find(kCrLf, start), section.size());
+    next = std::min(lineEnd + kCrLf.size(), section.size());
+    const std::string_view line = section.substr(start, lineEnd - start);
     if (HeaderDepth(line) == static_cast<int>(open.size()) + 1) {
       PendingBlock pending;
       pending.block.row = static_cast<int>(blocks.size()) + 1;
+      pending.begin = start;
+      pending.end = next;
       if (!open.empty()) {
         PendingBlock& container = blocks[open.back()];
         container.ownLinesDone = true;
         container.block.isContainer = true;
         pending.block.container = container.block.row;
       }
-      pending.block.text.append(line).append(kCrLf);
       open.push_back(blocks.size());
       blocks.push_back(std::move(pending));
-      return;
+      continue;
     }
     const int closingDepth = ClosingDepth(line);
     if (closingDepth > 0 && closingDepth <= static_cast<int>(open.size())) {
       blocks[open[closingDepth - 1]].closed = true;
       open.resize(closingDepth - 1);
-      return;
+      continue;
     }
-    if (open.empty()) return;
-    PendingBlock& current = blocks[open.back()];
-    // Past the limit the text is cut anyway; stop copying.
-    if (!current.ownLinesDone && current.block.text.size() <= kBlockLimit) {
-      current.block.text.append(line).append(kCrLf);
-    }
-  });
+    if (!open.empty() && !blocks[open.back()].ownLinesDone) blocks[open.back()].end = next;
+  }
   return blocks;
 }
 
@@ -106,8 +91,10 @@ void AddControlBlocks(std::string_view section, FormText& result) {
   for (PendingBlock& pending : CutControlBlocks(section)) {
     ControlBlock& block = pending.block;
     const bool keepsOwnEnd = block.container == 0 && !block.isContainer && !pending.closed;
-    if (!keepsOwnEnd) block.text.append(kClosingLine);
-    block.wasCut = block.text.size() > kBlockLimit;
+    const std::string_view ownLines = section.substr(pending.begin, pending.end - pending.begin);
+    const std::string_view closing = keepsOwnEnd ? std::string_view{} : kClosingLine;
+    block.wasCut = ownLines.size() + closing.size() > kBlockLimit;
+    block.text.append(ownLines.substr(0, kBlockLimit)).append(closing);
     block.text = CutToBlockLimit(std::move(block.text));
     (block.container == 0 ? result.controlBlocks : result.childBlocks).push_back(std::move(block));
   }
