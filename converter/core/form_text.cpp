@@ -94,8 +94,9 @@ void AddControlBlocks(std::string_view section, FormText& result) {
     const std::string_view ownLines = section.substr(pending.begin, pending.end - pending.begin);
     const std::string_view closing = keepsOwnEnd ? std::string_view{} : kClosingLine;
     block.wasCut = ownLines.size() + closing.size() > kBlockLimit;
-    block.text.append(ownLines.substr(0, kBlockLimit)).append(closing);
-    block.text = CutToBlockLimit(std::move(block.text));
+    block.text.reserve(std::min(ownLines.size() + closing.size(), kBlockLimit));
+    block.text.append(ownLines.substr(0, kBlockLimit));
+    block.text.append(closing.substr(0, kBlockLimit - block.text.size()));
     (block.container == 0 ? result.controlBlocks : result.childBlocks).push_back(std::move(block));
   }
 }
