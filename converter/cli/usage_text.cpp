@@ -10,7 +10,8 @@ std::string UsageText() {
 
 Converts Visual Basic form files into PowerBASIC DDT dialog source, one
 output file per form, named after the form with its last three characters
-replaced by "DDT" (Main.frm gives Main.DDT, beside the form).
+replaced by "DDT" (Main.frm gives Main.DDT, beside the form). A form without
+any CR, whose CR LF line ends became LF, is read as if each LF were CR LF.
 
 Options:
   --edition NAME    formwright (default) or tinwright
@@ -18,7 +19,9 @@ Options:
   -o FILE           write the output of the one FORM to FILE; "-o -" writes it
                     to standard output
   --project FILE    convert every form a .vbp project (its Form= lines) or a
-                    version-3 .mak project (its .frm lines) lists
+                    version-3 .mak project (its .frm lines) lists; a listed
+                    path that does not exist as written is matched without
+                    regard to case, as Windows would
   --report          tell on standard error, per form, how many controls of each
                     kind were converted and which were left out and why
   --quiet           do not print the "Saved file as:" lines
