@@ -32,10 +32,10 @@ std::string ReadFormFile(const std::string& path) {
   // Unbuffered, so that the bytes go straight into the string: a file of
   // known size is read in one call.
   std::setvbuf(file.get(), nullptr, _IONBF, 0);
-  std::error_code noSize;
-  const std::uintmax_t size = std::filesystem::file_size(path, noSize);
+  std::error_code sizeUnknown;
+  const std::uintmax_t size = std::filesystem::file_size(path, sizeUnknown);
   std::string bytes;
-  if (noSize) {
+  if (sizeUnknown) {
     // A pipe or a device: read to its end.
     char buffer[65536];
     std::size_t count = 0;

@@ -84,9 +84,9 @@ std::vector<PendingBlock> CutControlBlocks(std::string_view section) {
   return blocks;
 }
 
-// Every block ends with a closing line of its own depth-one form, except a
-// top-level control that never found its closing line and holds no other: its
-// lines run to the end of the section and stand as they are.
+// Every block ends with an added line "   End", except a top-level control
+// that never found its closing line and holds no other: its lines run to the
+// end of the section and stand as they are.
 void AddControlBlocks(std::string_view section, FormText& result) {
   for (PendingBlock& pending : CutControlBlocks(section)) {
     ControlBlock& block = pending.block;
@@ -105,7 +105,7 @@ void AddControlBlocks(std::string_view section, FormText& result) {
 
 FormText SplitFormText(std::string_view formText) {
   FormText result;
-  result.formatVersion = Find(formText, "VERSION 2.0") != std::string_view::npos ? 2 : 4;
+  result.formatVersion = formText.find("VERSION 2.0") != std::string_view::npos ? 2 : 4;
 
   // Drop the form's own End line, its attributes and its code; a blank line
   // stands in for them.
