@@ -41,15 +41,15 @@ function(reach_add_test name)
 endfunction()
 
 # A Windows demo program on host/: a GUI executable with version information,
-# the common-controls manifest and its form descriptions as RCDATA resources
-# named after their files. The program's code lives in LIBRARY so that tests
+# the common-controls manifest, the programs' icon (icon 1, which its forms
+# show) and its form descriptions as RCDATA resources named after their files. The program's code lives in LIBRARY so that tests
 # link the same forms; they add ${name}_FORMS_RC to their sources to get the
 # descriptions too.
 function(reach_add_program name)
   cmake_parse_arguments(ARG "" "DESCRIPTION;LIBRARY" "SOURCES;FORMS" ${ARGN})
   set(forms_rc ${CMAKE_CURRENT_BINARY_DIR}/${name}_forms.rc)
-  set(lines "")
-  set(form_paths "")
+  set(lines "1 ICON \"${PROJECT_SOURCE_DIR}/assets/program.ico\"\n")
+  set(form_paths ${PROJECT_SOURCE_DIR}/assets/program.ico)
   foreach(form ${ARG_FORMS})
     get_filename_component(form_name ${form} NAME_WE)
     string(APPEND lines "${form_name} RCDATA \"${CMAKE_CURRENT_SOURCE_DIR}/${form}\"\n")

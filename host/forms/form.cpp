@@ -37,6 +37,15 @@ FrameStyle FrameStyleFrom(const PropertyBag& bag) {
   return frame;
 }
 
+// The program's icon (icon 1 of its resources), else the system's default one.
+HICON ProgramIcon(int metricX, int metricY) {
+  const int width = GetSystemMetrics(metricX);
+  const int height = GetSystemMetrics(metricY);
+  const HANDLE own = LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON, width, height, LR_SHARED);
+  if (own != nullptr) return static_cast<HICON>(own);
+  return LoadIcon(nullptr, IDI_APPLICATION);
+}
+
 void RegisterFormClass() {
   static const bool registered = [] {
     WNDCLASSEXA windowClass{};
@@ -45,7 +54,8 @@ void RegisterFormClass() {
     windowClass.lpfnWndProc = Form::WindowProc;
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+    windowClass.hIcon = ProgramIcon(SM_CXICON, SM_CYICON);
+    windowClass.hIconSm = ProgramIcon(SM_CXSMICON, SM_CYSMICON);
     windowClass.lpszClassName = Form::WindowClassName();
     return RegisterClassExA(&windowClass) != 0;
   }();
@@ -128,6 +138,9 @@ void Form::CreateWindowFrom(const ObjectDescription& description, bool hasMenus)
   window_.reset(CreateWindowExA(frame.extendedStyle, WindowClassName(), caption.c_str(), frame.style, left, top, width,
                                 height, nullptr, nullptr, GetModuleHandleA(nullptr), this));
   if (!window_) throw RuntimeError(error_number::OutOfMemory, name_ + ": the form window could not be created");
+  // On the window itself too, where the task bar and other programs ask for it.
+  SendMessageA(window_.get(), WM_SETICON, ICON_BIG, GetClassLongPtrA(window_.get(), GCLP_HICON));
+  SendMessageA(window_.get(), WM_SETICON, ICON_SMALL, GetClassLongPtrA(window_.get(), GCLP_HICONSM));
   fontHandle_ = font_.CreateHandle();
   if (!static_cast<bool>(bag.ReadProperty<Boolean>("Enabled", True))) EnableWindow(window_.get(), FALSE);
   ReadScale(bag);
