@@ -25,6 +25,16 @@ bool PumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds
   return true;
 }
 
+bool WaitUntilQueued(unsigned message, std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  MSG queued{};
+  while (PeekMessageA(&queued, nullptr, message, message, PM_NOREMOVE) == 0) {
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    Sleep(5);
+  }
+  return true;
+}
+
 void PumpFor(std::chrono::milliseconds duration) {
   const auto deadline = std::chrono::steady_clock::now() + duration;
   PumpUntil([&] { return std::chrono::steady_clock::now() >= deadline; }, duration + std::chrono::seconds(1));

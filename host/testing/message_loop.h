@@ -10,6 +10,10 @@ namespace host::testing {
 bool PumpUntil(const std::function<bool()>& condition,
                std::chrono::milliseconds timeout = std::chrono::milliseconds(3000));
 
+// Waits, without dispatching anything, until a message of that number is
+// queued for this thread (a timer that has come due); returns whether it came.
+bool WaitUntilQueued(unsigned message, std::chrono::milliseconds timeout = std::chrono::milliseconds(10000));
+
 // Dispatches messages for a fixed time (for "nothing happens" checks).
 void PumpFor(std::chrono::milliseconds duration);
 

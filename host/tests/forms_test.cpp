@@ -28,6 +28,8 @@
 #include "host/testing/message_loop.h"
 #include "host/testing/raised_error.h"
 #include "host/testing/window_capture.h"
+#include "host/win32/dc_scope.h"
+#include "host/win32/unique_handle.h"
 
 namespace host {
 namespace {
@@ -159,9 +161,8 @@ TEST_F(FormTest, TheEndOfTheSessionQueriesWithModeTwoThenUnloads) {
 
 TEST_F(FormTest, ClickResizeAndPaintReachTheForm) {
   form.Show();
-  testing::PumpFor(std::chrono::milliseconds(100));
   EXPECT_GE(form.resizes, 1) << "the first show sizes the form";
-  EXPECT_GE(form.paints, 1);
+  EXPECT_TRUE(testing::PumpUntil([&] { return form.paints >= 1; }));
   const int resizes = form.resizes;
   form.Move(form.Left(), form.Top(), form.Width() + 300, form.Height());
   EXPECT_EQ(form.resizes, resizes + 1);
@@ -244,13 +245,19 @@ TEST_F(FormTest, AProgramEndsWhenItsLastFormUnloadsOrAtEnd) {
 }
 
 TEST(FormObject, DestroyingALoadedFormUnhooksItsControlsFirst) {
+  HWND formWindow = nullptr;
+  HWND textWindow = nullptr;
   {
     Log log;
     TestForm form{log};
     form.Show();
     SetFocus(form.Text1.hWnd());
     ASSERT_EQ(GetFocus(), form.Text1.hWnd());
+    formWindow = form.hWnd();
+    textWindow = form.Text1.hWnd();
   }
+  EXPECT_FALSE(IsWindow(textWindow));
+  EXPECT_FALSE(IsWindow(formWindow));
   EXPECT_EQ(Forms().Count(), 0);
 }
 
@@ -283,6 +290,8 @@ TEST_F(FormTest, AllFormsShareOneWindowClassAndTheDescriptionSetsTheFrame) {
   EXPECT_EQ(client.right, PixelsFromTwipsX(6000));
   EXPECT_EQ(form.ScaleWidth(), 6000.0f);
   EXPECT_EQ(form.Left() / Screen().TwipsPerPixelX(), PixelsFromTwipsX(1500));
+  EXPECT_NE(SendMessageA(form.hWnd(), WM_GETICON, ICON_BIG, 0), 0) << "the program's icon, in the task bar";
+  EXPECT_NE(SendMessageA(form.hWnd(), WM_GETICON, ICON_SMALL, 0), 0) << "and in the title bar";
 }
 
 TEST_F(FormTest, ControlsAreRealChildWindowsPlacedInTwips) {
@@ -474,14 +483,32 @@ TEST_F(FormTest, TimerTicksOnlyWhileEnabled) {
   EXPECT_EQ(form.ticks, ticks) << "an unloaded form's timer stops";
 }
 
-TEST_F(FormTest, TheFormCanBeCapturedToAnImageFile) {
+// The colour of the pixel at (x, y) of a BMP file; CLR_INVALID when unreadable.
+COLORREF PixelOfImageFile(const std::string& path, int x, int y) {
+  const UniqueBitmap image(static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
+  if (!image) return CLR_INVALID;
+  const UniqueDC memory(CreateCompatibleDC(nullptr));
+  const SelectedObject selected(memory.get(), image.get());
+  return GetPixel(memory.get(), x, y);
+}
+
+// The capture shows what the form painted: its back colour and the red line of its description.
+TEST_F(FormTest, TheCapturedImageShowsTheBackColourAndTheLine) {
   form.Show();
-  testing::PumpFor(std::chrono::milliseconds(300));
+  RedrawWindow(form.hWnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   const std::string path = "TestForm.bmp";
   ASSERT_TRUE(testing::CaptureWindowToBmp(form.hWnd(), path));
-  WIN32_FILE_ATTRIBUTE_DATA file{};
-  ASSERT_TRUE(GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &file));
-  EXPECT_GT(file.nFileSizeLow, 1000u);
+  RECT bounds{};
+  GetWindowRect(form.hWnd(), &bounds);
+  POINT client{0, 0};
+  ClientToScreen(form.hWnd(), &client);
+  const auto pixelAtTwips = [&](int x, int y) {
+    return PixelOfImageFile(path, client.x - bounds.left + PixelsFromTwipsX(x), client.y - bounds.top + PixelsFromTwipsY(y));
+  };
+  EXPECT_EQ(pixelAtTwips(5900, 3500), RGB(0xC0, 0xFF, 0xC0)) << "BackColor &H00C0FFC0&, away from every control";
+  EXPECT_EQ(pixelAtTwips(1500, 2400), RGB(0xFF, 0, 0)) << "Line1, BorderColor &H000000FF&";
+  EXPECT_EQ(pixelAtTwips(1500, 2700), RGB(0xC0, 0xFF, 0xC0)) << "nothing below the line";
+  DeleteFileA(path.c_str());
 }
 
 TEST(FormDescription, ABadValueRaisesAnErrorNamingFormControlAndKey) {

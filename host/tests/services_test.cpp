@@ -64,7 +64,7 @@ void CALLBACK CountTimerCall(HWND, UINT, UINT_PTR, DWORD) { ++timerCalls; }
 TEST(DoEvents, DispatchesWhatIsQueued) {
   timerCalls = 0;
   const UINT_PTR timer = SetTimer(nullptr, 0, 1, CountTimerCall);
-  Sleep(30);
+  ASSERT_TRUE(testing::WaitUntilQueued(WM_TIMER));
   DoEvents();
   KillTimer(nullptr, timer);
   EXPECT_GE(timerCalls, 1);
@@ -76,12 +76,23 @@ TEST(CurDir, IsTheProcessCurrentDirectory) {
   EXPECT_EQ(CurDir(), expected);
 }
 
+// The test display runs at 96 dots per inch, where a pixel is 15 twips.
 TEST(Screen, MeasuresInTwips) {
   const WindowDC screen(nullptr);
-  EXPECT_EQ(Screen().TwipsPerPixelX() * GetDeviceCaps(screen.dc(), LOGPIXELSX), 1440);
-  EXPECT_EQ(Screen().Width(), GetSystemMetrics(SM_CXSCREEN) * Screen().TwipsPerPixelX());
-  EXPECT_EQ(Screen().Height(), GetSystemMetrics(SM_CYSCREEN) * Screen().TwipsPerPixelY());
-  EXPECT_EQ(PixelsFromTwipsX(1500), 1500 / Screen().TwipsPerPixelX());
+  ASSERT_EQ(GetDeviceCaps(screen.dc(), LOGPIXELSX), 96);
+  EXPECT_EQ(Screen().TwipsPerPixelX(), 15);
+  EXPECT_EQ(Screen().TwipsPerPixelY(), 15);
+  EXPECT_EQ(Screen().Width(), GetSystemMetrics(SM_CXSCREEN) * 15);
+  EXPECT_EQ(Screen().Height(), GetSystemMetrics(SM_CYSCREEN) * 15);
+  struct Case {
+    double twips;
+    Long pixels;
+  };
+  // Halves go to the even neighbour.
+  for (const Case c : {Case{1500, 100}, Case{1507, 100}, Case{1508, 101}, Case{22.5, 2}, Case{37.5, 2}}) {
+    EXPECT_EQ(PixelsFromTwipsX(c.twips), c.pixels) << c.twips;
+    EXPECT_EQ(PixelsFromTwipsY(c.twips), c.pixels) << c.twips;
+  }
 }
 
 TEST(App, TitleDefaultsToTheProgramNameAndCanBeSet) {

@@ -174,7 +174,7 @@ class ModalMainDialogTest : public ::testing::Test {
   static void CALLBACK PressAfterShown(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
     pendingAction_(running_->mainDialog);
-    watchdog_ = SetTimer(nullptr, 0, 3000, EndIfStillOpen);
+    watchdog_ = SetTimer(nullptr, 0, 30000, EndIfStillOpen);
   }
 
   // Ends a dialog the action failed to close, so the test fails instead of hanging.

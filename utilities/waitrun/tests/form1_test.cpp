@@ -14,13 +14,14 @@ namespace {
 
 using testing::RunningStandIns;
 using testing::SetStandInLifetime;
-using testing::WaitForStandIns;
+using testing::EndStandIns;
+using testing::kOutlivesTheTest;
 
 class Form1Test : public ::testing::Test {
  protected:
   void SetUp() override { form.Show(); }
   void TearDown() override {
-    WaitForStandIns();
+    EndStandIns();
     form.Unload();
   }
   void Click() { SendMessageA(form.Command1.hWnd(), BM_CLICK, 0, 0); }
@@ -49,7 +50,7 @@ TEST_F(Form1Test, WithTheBoxTickedTheClickReturnsOnceCalcHasEnded) {
 }
 
 TEST_F(Form1Test, WithTheBoxClearedTheClickReturnsWhileCalcRuns) {
-  SetStandInLifetime(3000);
+  SetStandInLifetime(kOutlivesTheTest);
   form.Check1.SetValue(host::vbUnchecked);
   Click();
   EXPECT_EQ(RunningStandIns().size(), 1u);

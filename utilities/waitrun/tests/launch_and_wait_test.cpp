@@ -17,6 +17,8 @@ namespace {
 using testing::HandleCount;
 using testing::HasEnded;
 using testing::SetStandInLifetime;
+using testing::EndStandIns;
+using testing::kOutlivesTheTest;
 using testing::WaitForStandIns;
 
 // What the form looked like from inside the wait, seen by a timer that only
@@ -66,14 +68,14 @@ class LaunchAndWaitTest : public ::testing::Test {
     WaitForStandIns();
   }
   void TearDown() override {
-    WaitForStandIns();
+    EndStandIns();
     form.Unload();
   }
   Form1 form;
 };
 
 TEST_F(LaunchAndWaitTest, WithoutWaitingTheFormStaysEnabledAndTheHandleIsClosedAtOnce) {
-  SetStandInLifetime(3000);
+  SetStandInLifetime(kOutlivesTheTest);
   const DWORD handles = HandleCount();
   const host::Long processId = LaunchAndWait("Calc.exe", host::vbNormalFocus, &form, false);
   EXPECT_EQ(HandleCount(), handles);
@@ -113,7 +115,7 @@ TEST_F(LaunchAndWaitTest, AProgramThatHasEndedLeavesTheWaitOnTheFirstPoll) {
   SetStandInLifetime(0);
   laterPollRan = false;
   SetTimer(nullptr, 0, 1, EndStandInBeforeFirstPoll);
-  Sleep(20);
+  ASSERT_TRUE(host::testing::WaitUntilQueued(WM_TIMER));
   const host::Long processId = LaunchAndWait("Calc.exe", host::vbNormalFocus, &form, true);
   EXPECT_TRUE(HasEnded(static_cast<DWORD>(processId)));
   EXPECT_FALSE(laterPollRan);

@@ -17,7 +17,7 @@ std::vector<host::UniqueKernelHandle> RunningStandIns() {
   entry.dwSize = sizeof entry;
   for (BOOL more = Process32First(snapshot.get(), &entry); more; more = Process32Next(snapshot.get(), &entry)) {
     if (entry.th32ParentProcessID != GetCurrentProcessId() || lstrcmpiA(entry.szExeFile, "Calc.exe") != 0) continue;
-    host::UniqueKernelHandle process(OpenProcess(SYNCHRONIZE, FALSE, entry.th32ProcessID));
+    host::UniqueKernelHandle process(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, entry.th32ProcessID));
     if (process && WaitForSingleObject(process.get(), 0) == WAIT_TIMEOUT) standIns.push_back(std::move(process));
   }
   return standIns;
@@ -25,6 +25,13 @@ std::vector<host::UniqueKernelHandle> RunningStandIns() {
 
 void WaitForStandIns() {
   for (const host::UniqueKernelHandle& process : RunningStandIns()) WaitForSingleObject(process.get(), 10000);
+}
+
+void EndStandIns() {
+  for (const host::UniqueKernelHandle& process : RunningStandIns()) {
+    TerminateProcess(process.get(), 0);
+    WaitForSingleObject(process.get(), 10000);
+  }
 }
 
 bool HasEnded(DWORD processId) {

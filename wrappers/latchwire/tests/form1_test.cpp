@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -24,7 +25,10 @@ using host::testing::MessageBoxWatcher;
 // (its own loop dispatches the ticks too) the script waits.
 class Script {
  public:
-  explicit Script(std::vector<std::function<void()>> steps) : steps_(std::move(steps)) {
+  // `giveUp` runs once should the steps not all have run within the time-out,
+  // so that a fault fails the test in seconds.
+  Script(std::vector<std::function<void()>> steps, std::function<void()> giveUp)
+      : steps_(std::move(steps)), giveUp_(std::move(giveUp)) {
     current = this;
     timer_ = SetTimer(nullptr, 0, 150, Tick);
   }
@@ -51,7 +55,13 @@ class Script {
     return found;
   }
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    if (current == nullptr || current->running_ || MessageBoxUp() || current->next_ >= current->steps_.size()) return;
+    if (current == nullptr || current->running_) return;
+    if (std::chrono::steady_clock::now() > current->deadline_) {
+      current->Stop();
+      current->giveUp_();
+      return;
+    }
+    if (MessageBoxUp() || current->next_ >= current->steps_.size()) return;
     current->running_ = true;
     current->steps_[current->next_++]();
     current->running_ = false;
@@ -59,6 +69,8 @@ class Script {
 
   static inline Script* current = nullptr;
   std::vector<std::function<void()>> steps_;
+  std::function<void()> giveUp_;
+  std::chrono::steady_clock::time_point deadline_ = std::chrono::steady_clock::now() + std::chrono::seconds(30);
   std::size_t next_ = 0;
   bool running_ = false;
   UINT_PTR timer_ = 0;
@@ -95,7 +107,10 @@ class LatchwireDemo : public ::testing::Test {
       PostMessageA(form_.hWnd(), WM_CLOSE, 0, 0);
     });
     const std::size_t count = steps.size();
-    Script script(std::move(steps));
+    Script script(std::move(steps), [this] {
+      ADD_FAILURE() << "the script did not finish in time";
+      DestroyWindow(form_.hWnd());
+    });
     script_ = &script;
     form_.Show();
     showReturned_ = true;
