@@ -56,23 +56,25 @@ std::string ClassOf(HWND window) {
   return std::string(name.data(), GetClassNameA(window, name.data(), static_cast<int>(name.size())));
 }
 
+struct WindowSearch {
+  DWORD processId;
+  bool dialogsOnly;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM context) {
+  auto& search = *reinterpret_cast<WindowSearch*>(context);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != search.processId || !IsWindowVisible(window)) return TRUE;
+  if (!search.dialogsOnly || ClassOf(window) == "#32770") search.found.push_back(window);
+  return TRUE;
+}
+
 // The process's visible top-level windows; only its dialog boxes with `dialogsOnly`.
 std::vector<HWND> VisibleTopLevelWindowsOf(DWORD processId, bool dialogsOnly = false) {
-  struct Search {
-    DWORD processId;
-    bool dialogsOnly;
-    std::vector<HWND> found;
-  } search{processId, dialogsOnly, {}};
-  EnumWindows(
-      [](HWND window, LPARAM context) -> BOOL {
-        auto& search = *reinterpret_cast<Search*>(context);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner != search.processId || !IsWindowVisible(window)) return TRUE;
-        if (!search.dialogsOnly || ClassOf(window) == "#32770") search.found.push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  WindowSearch search{processId, dialogsOnly, {}};
+  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
