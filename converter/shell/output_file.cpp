@@ -22,11 +22,11 @@ std::string SystemReason(DWORD error) {
 
 }  // namespace
 
-OutputFile::OutputFile(const std::string& path, std::string_view bytes)
+OutputFile::OutputFile(const std::string& path, std::string_view bytes, WriteFunction write)
     : handle_(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)) {
   if (handle_ == INVALID_HANDLE_VALUE) Fail(path, GetLastError());
   DWORD written = 0;
-  const BOOL wrote = WriteFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  const BOOL wrote = write(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
   if (wrote != FALSE && written == bytes.size()) return;
   const DWORD error = wrote != FALSE ? ERROR_DISK_FULL : GetLastError();
   CloseHandle(handle_);
