@@ -5,6 +5,7 @@
 #include "host/forms/form.h"
 #include "host/forms/tab_order.h"
 #include "host/runtime/error.h"
+#include "host/runtime/font_handle.h"
 #include "host/services/screen.h"
 #include "host/win32/window_geometry.h"
 
@@ -41,7 +42,7 @@ CreationContext Control::Create(const ObjectDescription& description, const Crea
   parent_ = context.parentWindow;
   SetPropA(window_, kControlProperty, this);
   PlaceByTabIndex(window_, tabIndex_);
-  fontHandle_ = font_.CreateHandle();
+  fontHandle_ = CreateFontHandle(font_);
   Send(WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_.get()), FALSE);
   toolTipText_ = bag.ReadProperty<std::string>("ToolTipText", "");
   UpdateToolTip();
@@ -96,7 +97,7 @@ void Control::SetTabIndex(Integer tabIndex) {
 void Control::SetFont(const host::Font& font) {
   font_ = font;
   // The window lets go of the old font before it is deleted.
-  UniqueFont handle = font_.CreateHandle();
+  UniqueFont handle = CreateFontHandle(font_);
   Send(WM_SETFONT, reinterpret_cast<WPARAM>(handle.get()), TRUE);
   fontHandle_ = std::move(handle);
 }

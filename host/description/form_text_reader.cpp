@@ -1,8 +1,8 @@
 #include <string>
 
 #include "host/description/form_text.h"
+#include "host/runtime/ascii_text.h"
 #include "host/runtime/error.h"
-#include "host/runtime/text.h"
 
 namespace host {
 namespace {

@@ -2,12 +2,13 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <cstdlib>
 #include <optional>
 
-#include "host/runtime/date.h"
+#include "host/runtime/ascii_text.h"
 #include "host/runtime/error.h"
-#include "host/runtime/text.h"
+#include "host/runtime/iso_date.h"
 
 namespace host {
 namespace {
@@ -100,12 +101,11 @@ T Decode(const std::string& context, std::string_view key, std::string_view text
     const std::optional<std::string> value = ParseQuoted(text);
     return value ? *value : std::string(text);
   } else if constexpr (std::is_same_v<T, Date>) {
+    // Quoted dates are ISO text, not the user's locale: a form reads the same everywhere.
     if (const std::optional<std::string> quoted = ParseQuoted(text)) {
-      try {
-        return DateFromText(*quoted);
-      } catch (const RuntimeError&) {
-        FailValue(context, key, text);
-      }
+      const std::optional<Date> date = DateFromIsoText(*quoted);
+      if (!date) FailValue(context, key, text);
+      return *date;
     }
     const std::optional<double> serial = ParseNumber(text);
     if (!serial) FailValue(context, key, text);

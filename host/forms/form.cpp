@@ -5,9 +5,10 @@
 #include "host/description/form_resource.h"
 #include "host/description/property_bag.h"
 #include "host/forms/forms_collection.h"
+#include "host/runtime/ascii_text.h"
 #include "host/runtime/color.h"
 #include "host/runtime/error.h"
-#include "host/runtime/text.h"
+#include "host/runtime/font_handle.h"
 #include "host/runtime/untrapped_error.h"
 #include "host/services/screen.h"
 
@@ -141,7 +142,7 @@ void Form::CreateWindowFrom(const ObjectDescription& description, bool hasMenus)
   // On the window itself too, where the task bar and other programs ask for it.
   SendMessageA(window_.get(), WM_SETICON, ICON_BIG, GetClassLongPtrA(window_.get(), GCLP_HICON));
   SendMessageA(window_.get(), WM_SETICON, ICON_SMALL, GetClassLongPtrA(window_.get(), GCLP_HICONSM));
-  fontHandle_ = font_.CreateHandle();
+  fontHandle_ = CreateFontHandle(font_);
   if (!static_cast<bool>(bag.ReadProperty<Boolean>("Enabled", True))) EnableWindow(window_.get(), FALSE);
   ReadScale(bag);
 }
@@ -273,7 +274,7 @@ void Form::SetBackColor(OleColor color) {
 
 void Form::SetFont(const host::Font& font) {
   font_ = font;
-  fontHandle_ = font_.CreateHandle();
+  fontHandle_ = CreateFontHandle(font_);
   for (Bindable* binding : created_) binding->FormAmbientChanged("Font");
 }
 

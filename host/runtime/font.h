@@ -1,16 +1,13 @@
 #pragma once
 
-#include <windows.h>
-
 #include <string>
 
 #include "host/runtime/types.h"
-#include "host/win32/unique_handle.h"
 
 namespace host {
 
 // The font object of forms, controls and user controls: a value, turned into
-// a GDI font where one is needed.
+// a GDI font where one is needed (font_handle.h).
 struct Font {
   std::string Name = "MS Sans Serif";
   Single Size = 8.25f;
@@ -22,9 +19,6 @@ struct Font {
 
   Integer Weight() const { return Bold ? 700 : 400; }
   bool operator==(const Font&) const = default;
-
-  UniqueFont CreateHandle() const;
-  static Font FromHandle(HFONT handle);
 };
 
 }  // namespace host

@@ -3,16 +3,11 @@
 #include <string>
 #include <string_view>
 
+#include "host/runtime/ascii_text.h"
+
 namespace host {
 
 // Upper case in the user's ANSI code page.
 std::string UCase(std::string_view text);
-// Leading and/or trailing spaces removed (only spaces, as the runtime's Trim does).
-std::string Trim(std::string_view text);
-std::string LTrim(std::string_view text);
-std::string RTrim(std::string_view text);
-
-// ASCII case-insensitive comparison, for names and keys.
-bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 
 }  // namespace host

@@ -5,9 +5,12 @@
 #include "host/description/form_text.h"
 #include "host/description/property_bag.h"
 #include "host/runtime/error.h"
+#include "host/testing/raised_error.h"
 
 namespace host {
 namespace {
+
+using testing::ErrorNumberOf;
 
 constexpr std::string_view kForm =
     "VERSION 5.00\r\n"
@@ -115,6 +118,26 @@ TEST(PropertyBag, ABadValueRaisesError380NamingOwnerKeyAndValue) {
       EXPECT_NE(error.Description().find("Form1.Check1"), std::string::npos) << error.Description();
       EXPECT_NE(error.Description().find(key), std::string::npos) << error.Description();
     }
+  }
+}
+
+// A bag holding one setting, `Value = <value>`.
+PropertyBag BagWithValue(const std::string& value) {
+  return PropertyBag(ParseFormText("Begin VB.Form F\r\n   Value = " + value + "\r\nEnd\r\n", "F").properties, "F");
+}
+
+TEST(PropertyBag, QuotedDatesAreIsoTextInEveryLocale) {
+  const struct {
+    const char* text;
+    double serial;
+  } dates[] = {{"\"2024-02-29 18:00\"", 45351.75}, {"\"2024-02-29T18:00:00\"", 45351.75}, {"\"1899-12-30\"", 0},
+               {"\"1899-12-29 06:00\"", -1.25}, {"\"0100-01-01\"", -657434}, {"\"9999-12-31\"", 2958465}};
+  for (const auto& date : dates) {
+    EXPECT_EQ(BagWithValue(date.text).ReadProperty<Date>("Value", Date()), Date(date.serial)) << date.text;
+  }
+  for (const char* text : {"\"2023-02-29\"", "\"0099-12-31\"", "\"2024-02-29 24:00\"", "\"2024-2-29\"",
+                           "\"29/02/2024\"", "\"2024-02-29 18\""}) {
+    EXPECT_EQ(ErrorNumberOf([&] { BagWithValue(text).ReadProperty<Date>("Value", Date()); }), 380) << text;
   }
 }
 

@@ -22,6 +22,7 @@
 #include "host/forms/menu.h"
 #include "host/forms/program.h"
 #include "host/runtime/error.h"
+#include "host/runtime/font_handle.h"
 #include "host/runtime/numeric.h"
 #include "host/services/screen.h"
 #include "host/testing/message_box_watcher.h"
@@ -321,7 +322,7 @@ TEST_F(FormTest, TabIndexSetsTheTabOrderWhateverTheDescriptionOrder) {
 TEST_F(FormTest, ControlFontsComeFromTheDescriptionOrFromTheForm) {
   form.Load();
   const auto fontOf = [](HWND window) {
-    return Font::FromHandle(reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)));
+    return FontFromHandle(reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)));
   };
   EXPECT_EQ(form.Command1.Font().Name, "Arial");
   EXPECT_TRUE(form.Command1.Font().Bold);

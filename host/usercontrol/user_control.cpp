@@ -2,6 +2,7 @@
 
 #include "host/controls/control.h"
 #include "host/runtime/error.h"
+#include "host/runtime/font_handle.h"
 #include "host/runtime/untrapped_error.h"
 #include "host/services/screen.h"
 #include "host/win32/dc_scope.h"
@@ -42,7 +43,7 @@ void UserControl::Attach(UserControlSite& site, const RECT& pixels) {
                                 pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top,
                                 site.ContainerWindow(), nullptr, GetModuleHandleA(nullptr), this));
   if (!window_) throw RuntimeError(error_number::OutOfMemory, "the user control window could not be created");
-  fontHandle_ = font_.CreateHandle();
+  fontHandle_ = CreateFontHandle(font_);
   RunEventHandler([this] { UserControl_Initialize(); });
 }
 
@@ -108,7 +109,7 @@ void UserControl::SetEnabled(bool enabled) { EnableWindow(window_.get(), enabled
 
 void UserControl::SetFont(const host::Font& font) {
   font_ = font;
-  fontHandle_ = font_.CreateHandle();
+  fontHandle_ = CreateFontHandle(font_);
 }
 
 Long UserControl::Width() const {

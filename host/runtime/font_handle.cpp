@@ -1,4 +1,4 @@
-#include "host/runtime/font.h"
+#include "host/runtime/font_handle.h"
 
 #include <cmath>
 #include <cstring>
@@ -15,19 +15,19 @@ int ScreenDpiY() {
 
 }  // namespace
 
-UniqueFont Font::CreateHandle() const {
+UniqueFont CreateFontHandle(const Font& font) {
   LOGFONTA logFont{};
-  logFont.lfHeight = -static_cast<LONG>(std::lround(Size * ScreenDpiY() / 72.0));
-  logFont.lfWeight = Weight();
-  logFont.lfItalic = Italic;
-  logFont.lfUnderline = Underline;
-  logFont.lfStrikeOut = Strikethrough;
-  logFont.lfCharSet = static_cast<BYTE>(Charset);
-  std::strncpy(logFont.lfFaceName, Name.c_str(), LF_FACESIZE - 1);
+  logFont.lfHeight = -static_cast<LONG>(std::lround(font.Size * ScreenDpiY() / 72.0));
+  logFont.lfWeight = font.Weight();
+  logFont.lfItalic = font.Italic;
+  logFont.lfUnderline = font.Underline;
+  logFont.lfStrikeOut = font.Strikethrough;
+  logFont.lfCharSet = static_cast<BYTE>(font.Charset);
+  std::strncpy(logFont.lfFaceName, font.Name.c_str(), LF_FACESIZE - 1);
   return UniqueFont(CreateFontIndirectA(&logFont));
 }
 
-Font Font::FromHandle(HFONT handle) {
+Font FontFromHandle(HFONT handle) {
   LOGFONTA logFont{};
   GetObjectA(handle, sizeof logFont, &logFont);
   Font font;
