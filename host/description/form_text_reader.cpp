@@ -27,10 +27,16 @@ std::string ValueWithoutComment(std::string_view value) {
   return std::string(TrimBlanks(value.substr(0, value.find('\''))));
 }
 
-bool StartsWithWord(std::string_view line, std::string_view word) {
-  return line.size() >= word.size() && EqualsIgnoreCase(line.substr(0, word.size()), word) &&
-         (line.size() == word.size() || line[word.size()] == ' ');
+// `word` (Begin, BeginProperty) as the line's first word opens a block, unless
+// the line holds an '=': "Begin x = 1" is how the writer stores a key "Begin x".
+bool OpensBlock(std::string_view line, std::string_view word) {
+  return line.find('=') == std::string_view::npos && line.size() >= word.size() &&
+         EqualsIgnoreCase(line.substr(0, word.size()), word) && (line.size() == word.size() || line[word.size()] == ' ');
 }
+
+// Deeper nesting than any form needs would only exhaust the stack, here and in
+// everything that walks the description.
+constexpr int kMaxDepth = 64;
 
 class Reader {
  public:
@@ -38,7 +44,7 @@ class Reader {
 
   ObjectDescription ReadForm() {
     while (NextLine()) {
-      if (StartsWithWord(line_, "Begin")) return ReadObject();
+      if (OpensBlock(line_, "Begin")) return ReadObject(1);
     }
     Fail("no Begin block");
   }
@@ -60,8 +66,13 @@ class Reader {
                        std::string(source_) + ", line " + std::to_string(lineNumber_) + ": " + what);
   }
 
+  void CheckDepth(int depth) const {
+    if (depth > kMaxDepth) Fail("blocks nested deeper than " + std::to_string(kMaxDepth));
+  }
+
   // line_ is "Begin <class> <name>".
-  ObjectDescription ReadObject() {
+  ObjectDescription ReadObject(int depth) {
+    CheckDepth(depth);
     ObjectDescription object;
     const std::string_view header = TrimBlanks(line_.substr(5));
     const std::size_t space = header.find(' ');
@@ -70,10 +81,10 @@ class Reader {
     object.name = TrimBlanks(header.substr(space + 1));
     while (NextLine()) {
       if (EqualsIgnoreCase(line_, "End")) return object;
-      if (StartsWithWord(line_, "Begin")) {
-        object.children.push_back(ReadObject());
-      } else if (StartsWithWord(line_, "BeginProperty")) {
-        object.properties.groups.push_back(ReadGroup());
+      if (OpensBlock(line_, "Begin")) {
+        object.children.push_back(ReadObject(depth + 1));
+      } else if (OpensBlock(line_, "BeginProperty")) {
+        object.properties.groups.push_back(ReadGroup(depth + 1));
       } else {
         object.properties.settings.push_back(ReadSetting());
       }
@@ -81,14 +92,15 @@ class Reader {
     Fail("Begin " + object.name + " has no End");
   }
 
-  PropertyGroup ReadGroup() {
+  PropertyGroup ReadGroup(int depth) {
+    CheckDepth(depth);
     PropertyGroup group;
     const std::string_view rest = TrimBlanks(line_.substr(13));
     group.name = rest.substr(0, rest.find(' '));
     while (NextLine()) {
       if (EqualsIgnoreCase(line_, "EndProperty")) return group;
-      if (StartsWithWord(line_, "BeginProperty")) {
-        group.block.groups.push_back(ReadGroup());
+      if (OpensBlock(line_, "BeginProperty")) {
+        group.block.groups.push_back(ReadGroup(depth + 1));
       } else {
         group.block.settings.push_back(ReadSetting());
       }

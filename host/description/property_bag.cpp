@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
-#include <cstdlib>
+#include <limits>
 #include <optional>
 
 #include "host/runtime/ascii_text.h"
@@ -29,12 +30,13 @@ std::optional<long long> ParseWhole(std::string_view text) {
   return value;
 }
 
+// Decimal numbers with a '.' whatever the process locale. Infinities, "nan"
+// and magnitudes beyond a double are no stored value.
 std::optional<double> ParseNumber(std::string_view text) {
-  if (text.empty()) return std::nullopt;
-  const std::string copy(text);
-  char* end = nullptr;
-  const double value = std::strtod(copy.c_str(), &end);
-  if (end != copy.c_str() + copy.size()) return std::nullopt;
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  double value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) return std::nullopt;
   return value;
 }
 
@@ -95,7 +97,7 @@ T Decode(const std::string& context, std::string_view key, std::string_view text
     return Boolean::FromInteger(WholeInRange<Integer>(context, key, text, -32768, 32767));
   } else if constexpr (std::is_same_v<T, Single> || std::is_same_v<T, double>) {
     const std::optional<double> value = ParseNumber(text);
-    if (!value) FailValue(context, key, text);
+    if (!value || std::abs(*value) > std::numeric_limits<T>::max()) FailValue(context, key, text);
     return static_cast<T>(*value);
   } else if constexpr (std::is_same_v<T, std::string>) {
     const std::optional<std::string> value = ParseQuoted(text);

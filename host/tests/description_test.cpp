@@ -55,6 +55,33 @@ TEST(FormText, MalformedStructureRaisesAnErrorNamingTheLine) {
   EXPECT_THROW(ParseFormText("Begin VB.Form Form1\r\n   no equals sign\r\nEnd\r\n", "Form1"), RuntimeError);
 }
 
+// A form holding `levels` blocks in all, each inside the one before.
+std::string NestedForm(int levels, const std::string& open, const std::string& close) {
+  std::string text = "Begin VB.Form F\r\n";
+  for (int level = 1; level < levels; ++level) text += open + "\r\n";
+  for (int level = 1; level < levels; ++level) text += close + "\r\n";
+  return text + "End\r\n";
+}
+
+TEST(FormText, BlocksNestedDeeperThan64LevelsRaiseError380) {
+  const struct {
+    std::string open, close;
+  } blocks[] = {{"Begin VB.Frame Frame1", "End"}, {"BeginProperty Font", "EndProperty"}};
+  for (const auto& block : blocks) {
+    EXPECT_EQ(ErrorNumberOf([&] { ParseFormText(NestedForm(64, block.open, block.close), "F"); }), 0) << block.open;
+    EXPECT_EQ(ErrorNumberOf([&] { ParseFormText(NestedForm(65, block.open, block.close), "F"); }), 380) << block.open;
+  }
+}
+
+TEST(FormText, KeysNamedLikeBlocksReadBackAsSettings) {
+  for (const char* key : {"Begin", "BeginProperty", "Begin x", "End"}) {
+    PropertyBag written;
+    written.WriteProperty<Long>(key, 7, 0);
+    const std::string text = "Begin VB.Form F\r\n" + WritePropertyBlock(written.Block(), 1) + "End\r\n";
+    EXPECT_EQ(PropertyBag(ParseFormText(text, "F").properties, "F").ReadProperty<Long>(key, 0), 7) << text;
+  }
+}
+
 TEST(PropertyBag, MissingKeysGiveTheDefaultAndKeysIgnoreCase) {
   const PropertyBag bag(ParseFormText(kForm, "Form1").children[0].properties, "Form1.DayGrid1");
   EXPECT_EQ(bag.ReadProperty<OleColor>("backcolor", 0), 0x00808080u);
@@ -124,6 +151,14 @@ TEST(PropertyBag, ABadValueRaisesError380NamingOwnerKeyAndValue) {
 // A bag holding one setting, `Value = <value>`.
 PropertyBag BagWithValue(const std::string& value) {
   return PropertyBag(ParseFormText("Begin VB.Form F\r\n   Value = " + value + "\r\nEnd\r\n", "F").properties, "F");
+}
+
+TEST(PropertyBag, NumbersThatAreNoFiniteValueOfTheTypeRaiseError380) {
+  for (const char* value : {"nan", "inf", "-infinity", "1e999", "1e39", "-3.5e38", "0x10", "1,5"}) {
+    EXPECT_EQ(ErrorNumberOf([&] { BagWithValue(value).ReadProperty<Single>("Value", 0); }), 380) << value;
+  }
+  EXPECT_EQ(BagWithValue("+3e38").ReadProperty<Single>("Value", 0), 3e38f);
+  EXPECT_EQ(BagWithValue("1e39").ReadProperty<double>("Value", 0), 1e39);
 }
 
 TEST(PropertyBag, QuotedDatesAreIsoTextInEveryLocale) {
