@@ -32,7 +32,8 @@ INPUT_RECORD KeyEvent(char key, bool down) {
 
 bool WaitForConsole(HWND replaced, std::chrono::milliseconds timeout) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
-  while (GetConsoleWindow() == nullptr || GetConsoleWindow() == replaced) {
+  // One look per turn: the console may be released between two.
+  for (HWND window = GetConsoleWindow(); window == nullptr || window == replaced; window = GetConsoleWindow()) {
     if (std::chrono::steady_clock::now() > deadline) return false;
     Sleep(20);
   }
@@ -76,6 +77,10 @@ bool ConsoleSession::WaitForText(std::string_view text, int count, std::chrono::
     Sleep(20);
   }
   return true;
+}
+
+HWND ConsoleWindowOnceShown(std::chrono::milliseconds timeout) {
+  return WaitForConsole(nullptr, timeout) ? GetConsoleWindow() : nullptr;
 }
 
 ConsoleTypist::ConsoleTypist(std::function<void(const ConsoleSession&)> script, HWND replaced)

@@ -59,6 +59,10 @@ class WithoutAConsole : public ::testing::Test {
   void SetUp() override { FreeConsole(); }
 };
 
+// This process's console window once the console shows one (the window may
+// come a moment after AllocConsole); null when none came within the time-out.
+HWND ConsoleWindowOnceShown(std::chrono::milliseconds timeout = std::chrono::milliseconds(10000));
+
 // Counts the non-overlapping occurrences of `text` in `screen`.
 int Occurrences(std::string_view screen, std::string_view text);
 

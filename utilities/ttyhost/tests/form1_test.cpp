@@ -39,11 +39,14 @@ TEST_F(Form1Test, HasTheTwoButtonsOfTheDescription) {
 TEST_F(Form1Test, Command1RunsThePromptInANewConsole) {
   Form1 form;
   form.Show();
+  // A box saying no console could be had is answered, so the test fails instead of waiting.
+  host::testing::MessageBoxWatcher watcher;
   bool prompted = false;
   testing::ConsoleTypist typist([&](const testing::ConsoleSession& console) {
     prompted = console.WaitForText(host::CurDir() + ">");
   });
   SendMessageA(form.Command1.hWnd(), BM_CLICK, 0, 0);
+  EXPECT_TRUE(watcher.Seen().empty()) << watcher.Seen().front().text;
   EXPECT_TRUE(typist.Join());
   EXPECT_TRUE(prompted);
   EXPECT_EQ(hConsoleIn, nullptr);
@@ -52,14 +55,17 @@ TEST_F(Form1Test, Command1RunsThePromptInANewConsole) {
 
 TEST_F(Form1Test, Command1GivenItsParentsConsoleOpensOneOfItsOwn) {
   ASSERT_TRUE(AllocConsole()) << "stands for the console a parent hands down";
-  const HWND inherited = GetConsoleWindow();
+  const HWND inherited = testing::ConsoleWindowOnceShown();
+  ASSERT_NE(inherited, nullptr);
   Form1 form;
   form.Show();
+  host::testing::MessageBoxWatcher watcher;
   bool prompted = false;
   testing::ConsoleTypist typist(
       [&](const testing::ConsoleSession& console) { prompted = console.WaitForText(host::CurDir() + ">"); },
       inherited);
   SendMessageA(form.Command1.hWnd(), BM_CLICK, 0, 0);
+  EXPECT_TRUE(watcher.Seen().empty()) << watcher.Seen().front().text;
   EXPECT_TRUE(typist.Join()) << "a console of its own was opened";
   EXPECT_TRUE(prompted);
   EXPECT_EQ(GetConsoleWindow(), nullptr) << "released at EXIT";
