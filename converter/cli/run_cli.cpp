@@ -33,8 +33,9 @@ std::string OutputPathOf(const CliOptions& options, const std::string& formPath)
 
 class FormRun {
  public:
-  FormRun(const CliOptions& options, Clock clock, std::ostream& out, std::ostream& err)
-      : options_(options), converter_(options.edition, std::move(clock)), out_(out), err_(err) {}
+  FormRun(const CliOptions& options, Clock clock, std::ostream& out, std::ostream& err,
+          const FileWriteCalls& writeCalls)
+      : options_(options), converter_(options.edition, std::move(clock)), out_(out), err_(err), writeCalls_(writeCalls) {}
 
   // Every form is attempted, so one bad file does not cost the others.
   int ConvertAll(const std::vector<std::string>& formPaths) {
@@ -69,7 +70,7 @@ class FormRun {
       return false;
     }
     const std::string outputPath = OutputPathOf(options_, formPath);
-    WriteFileAtomically(outputPath, bytes);
+    WriteFileAtomically(outputPath, bytes, writeCalls_);
     if (!options_.quiet) out_ << "Saved file as: " << outputPath << '\n';
     return true;
   }
@@ -78,6 +79,7 @@ class FormRun {
   Converter converter_;
   std::ostream& out_;
   std::ostream& err_;
+  const FileWriteCalls& writeCalls_;
 };
 
 bool MakeOutputDirectory(const std::string& directory, std::ostream& err) {
@@ -89,7 +91,7 @@ bool MakeOutputDirectory(const std::string& directory, std::ostream& err) {
 }
 
 int Run(const CliOptions& options, std::optional<std::string_view> sourceDateEpoch, std::ostream& out,
-        std::ostream& err) {
+        std::ostream& err, const FileWriteCalls& writeCalls) {
   Clock clock = ClockFromSourceDateEpoch(sourceDateEpoch);
   std::vector<std::string> formPaths = options.forms;
   if (options.project) {
@@ -106,13 +108,13 @@ int Run(const CliOptions& options, std::optional<std::string_view> sourceDateEpo
   }
   CheckOutputForFormCount(options, formPaths.size());
   if (options.outdir && !MakeOutputDirectory(*options.outdir, err)) return kExitFailed;
-  return FormRun(options, std::move(clock), out, err).ConvertAll(formPaths);
+  return FormRun(options, std::move(clock), out, err, writeCalls).ConvertAll(formPaths);
 }
 
 }  // namespace
 
 int RunCli(std::span<const std::string> args, std::optional<std::string_view> sourceDateEpoch, std::ostream& out,
-           std::ostream& err) {
+           std::ostream& err, const FileWriteCalls& writeCalls) {
   try {
     const CliOptions options = ParseArguments(args);
     if (options.help) {
@@ -123,7 +125,7 @@ int RunCli(std::span<const std::string> args, std::optional<std::string_view> so
       out << VersionText();
       return kExitConverted;
     }
-    return Run(options, sourceDateEpoch, out, err);
+    return Run(options, sourceDateEpoch, out, err, writeCalls);
   } catch (const UsageError& error) {
     err << kProgramName << ": " << error.what() << "\nTry '" << kProgramName << " --help' for more information.\n";
     return kExitUsage;

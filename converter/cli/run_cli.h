@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "converter/core/form_file.h"
+
 namespace converter::cli {
 
 inline constexpr int kExitConverted = 0;
@@ -15,8 +17,9 @@ inline constexpr int kExitUsage = 2;
 // One run of the command-line converter: args are the arguments after the
 // program name, sourceDateEpoch the environment's SOURCE_DATE_EPOCH if set.
 // "Saved file as:" lines, help, version and "-o -" output go to out; errors
-// and reports go to err. Returns the exit status.
+// and reports go to err. Output files are written through writeCalls.
+// Returns the exit status.
 int RunCli(std::span<const std::string> args, std::optional<std::string_view> sourceDateEpoch, std::ostream& out,
-           std::ostream& err);
+           std::ostream& err, const FileWriteCalls& writeCalls = SystemFileWriteCalls());
 
 }  // namespace converter::cli

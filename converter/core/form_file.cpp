@@ -48,24 +48,37 @@ std::string ReadFormFile(const std::string& path) {
   return bytes;
 }
 
-void WriteFileAtomically(const std::string& path, std::string_view bytes) {
+const FileWriteCalls& SystemFileWriteCalls() {
+  static constexpr FileWriteCalls calls{
+      [](std::FILE* file, std::string_view bytes) { return std::fwrite(bytes.data(), 1, bytes.size(), file); },
+      [](std::FILE* file) { return std::fclose(file); },
+      [](const std::string& from, const std::string& to) {
+        std::error_code error;
+        std::filesystem::rename(from, to, error);
+        return error;
+      }};
+  return calls;
+}
+
+void WriteFileAtomically(const std::string& path, std::string_view bytes, const FileWriteCalls& calls) {
   const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
   const std::string temporary = path + "." + std::to_string(stamp) + ".tmp";
   errno = 0;
   UniqueFile file(std::fopen(temporary.c_str(), "wb"));
   if (!file) Fail("cannot write", path, SystemReason(errno));
   std::setvbuf(file.get(), nullptr, _IONBF, 0);  // one write call for all the bytes
-  bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
+  // A write that falls short without a reason has met a full disk.
+  errno = 0;
+  int writeError = calls.write(file.get(), bytes) == bytes.size() ? 0 : (errno != 0 ? errno : ENOSPC);
   // Closed before any removal: an open file cannot be removed on Windows.
-  written = std::fclose(file.release()) == 0 && written;
-  const int writeError = errno;
+  errno = 0;
+  if (calls.close(file.release()) != 0 && writeError == 0) writeError = errno != 0 ? errno : EIO;
 
-  std::error_code error;
-  if (written) std::filesystem::rename(temporary, path, error);
-  if (!written || error) {
+  const std::error_code renameError = writeError == 0 ? calls.rename(temporary, path) : std::error_code();
+  if (writeError != 0 || renameError) {
     std::error_code ignored;
     std::filesystem::remove(temporary, ignored);
-    Fail("cannot write", path, written ? error.message() : SystemReason(writeError));
+    Fail("cannot write", path, writeError != 0 ? SystemReason(writeError) : renameError.message());
   }
 }
 

@@ -3,6 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstdio>
+#include <limits>
+
 #include "converter/cli/tests/cli_test_support.h"
 #include "converter/core/conversion_report.h"
 
@@ -146,6 +150,89 @@ TEST_F(RunCliTest, UnwritableOutputIsReportedWithItsPath) {
   EXPECT_EQ(result.status, kExitFailed);
   EXPECT_THAT(result.err, AllOf(StartsWith("formwright-cli: "), HasSubstr(output + ": ")));
   EXPECT_THAT(result.out, IsEmpty());
+}
+
+// Stand-ins for the calls of an atomic write, each failing the way a disk can.
+std::size_t WriteNothing(std::FILE*, std::string_view) {
+  errno = ENOSPC;
+  return 0;
+}
+std::size_t WriteHalfWithoutReason(std::FILE* file, std::string_view bytes) {
+  return std::fwrite(bytes.data(), 1, bytes.size() / 2, file);
+}
+int CloseFailing(std::FILE* file) {
+  std::fclose(file);
+  errno = EIO;
+  return EOF;
+}
+std::error_code RenameRefused(const std::string&, const std::string&) {
+  return std::make_error_code(std::errc::permission_denied);
+}
+
+TEST_F(RunCliTest, AFailedWriteCloseOrRenameKeepsTheOldOutputAndSaysWhy) {
+  const FileWriteCalls& system = SystemFileWriteCalls();
+  const struct {
+    FileWriteCalls calls;
+    std::errc reason;
+  } cases[] = {
+      {{&WriteNothing, system.close, system.rename}, std::errc::no_space_on_device},
+      {{&WriteHalfWithoutReason, system.close, system.rename}, std::errc::no_space_on_device},
+      {{system.write, &CloseFailing, system.rename}, std::errc::io_error},
+      {{system.write, system.close, &RenameRefused}, std::errc::permission_denied},
+  };
+  const std::string form = Form("Main.frm");
+  const std::string output = (folder_ / "Main.DDT").string();
+  WriteBytes(output, "an older output");
+  for (const auto& [calls, reason] : cases) {
+    std::ostringstream out;
+    std::ostringstream err;
+
+    const int status = RunCli(std::vector<std::string>{form}, std::nullopt, out, err, calls);
+
+    EXPECT_EQ(status, kExitFailed);
+    EXPECT_EQ(err.str(), "formwright-cli: cannot write " + output + ": " + std::make_error_code(reason).message() + "\n");
+    EXPECT_THAT(out.str(), IsEmpty());
+    EXPECT_EQ(ReadBytes(output), "an older output");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 2) << "no temporary is left";
+  }
+}
+
+// Standard output that takes `room` bytes and refuses the rest, or whose
+// flush fails, as a full disk or a closed pipe does.
+class FailingOutput : public std::streambuf {
+ public:
+  FailingOutput(std::size_t room, bool flushFails) : room_(room), flushFails_(flushFails) {}
+
+ protected:
+  int_type overflow(int_type c) override {
+    if (taken_ == room_) return traits_type::eof();
+    ++taken_;
+    return c;
+  }
+  int sync() override { return flushFails_ ? -1 : 0; }
+
+ private:
+  std::size_t room_;
+  bool flushFails_;
+  std::size_t taken_ = 0;
+};
+
+TEST_F(RunCliTest, AFailedWriteToStandardOutputFailsTheRunAndSaysSo) {
+  const struct {
+    std::size_t room;
+    bool flushFails;
+  } cases[] = {{0, false}, {100, false}, {std::numeric_limits<std::size_t>::max(), true}};
+  const std::string form = Form("Main.frm");
+  for (const auto& [room, flushFails] : cases) {
+    FailingOutput sink(room, flushFails);
+    std::ostream out(&sink);
+    std::ostringstream err;
+
+    const int status = RunCli(std::vector<std::string>{"-o", "-", form}, std::nullopt, out, err);
+
+    EXPECT_EQ(status, kExitFailed) << room;
+    EXPECT_EQ(err.str(), "formwright-cli: standard output: the output of " + form + " could not be written\n") << room;
+  }
 }
 
 TEST_F(RunCliTest, OutdirThatIsAFileFailsBeforeAnyConversion) {
