@@ -25,6 +25,7 @@
 #include "host/runtime/font_handle.h"
 #include "host/runtime/numeric.h"
 #include "host/services/screen.h"
+#include "host/testing/client_pixels.h"
 #include "host/testing/message_box_watcher.h"
 #include "host/testing/message_loop.h"
 #include "host/testing/raised_error.h"
@@ -510,6 +511,27 @@ TEST_F(FormTest, TheCapturedImageShowsTheBackColourAndTheLine) {
   EXPECT_EQ(pixelAtTwips(1500, 2400), RGB(0xFF, 0, 0)) << "Line1, BorderColor &H000000FF&";
   EXPECT_EQ(pixelAtTwips(1500, 2700), RGB(0xC0, 0xFF, 0xC0)) << "nothing below the line";
   DeleteFileA(path.c_str());
+}
+
+// Each intrinsic control paints itself in its own colours: the back colour
+// beside its text, the fore colour in the text's strokes.
+TEST_F(FormTest, ControlsPaintInTheirBackAndForeColours) {
+  form.Show();
+  const OleColor back = RGB(0x00, 0xFF, 0xFF);
+  const OleColor fore = RGB(0xC0, 0x00, 0x00);
+  Control* const controls[] = {&form.Label1, &form.Check1(0), &form.Option1(0), &form.Text1};
+  for (Control* control : controls) {
+    control->SetBackColor(back);
+    control->SetForeColor(fore);
+  }
+  RedrawWindow(form.hWnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  for (const Control* control : controls) {
+    const testing::ClientPixels pixels(control->hWnd());
+    RECT client{};
+    GetClientRect(control->hWnd(), &client);
+    EXPECT_EQ(pixels.At(client.right - 2, client.bottom / 2), back) << control->Name() << ", right of its text";
+    EXPECT_GT(pixels.Count(fore), 0) << control->Name() << ", its text";
+  }
 }
 
 TEST(FormDescription, ABadValueRaisesAnErrorNamingFormControlAndKey) {

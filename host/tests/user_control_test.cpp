@@ -7,10 +7,12 @@
 #include "host/forms/form.h"
 #include "host/runtime/error.h"
 #include "host/services/screen.h"
+#include "host/testing/client_pixels.h"
 #include "host/tests/probe_control.h"
 #include "host/usercontrol/design_time_host.h"
 #include "host/usercontrol/form_control_site.h"
 #include "host/testing/raised_error.h"
+#include "host/win32/unique_handle.h"
 
 namespace host {
 namespace {
@@ -154,6 +156,33 @@ TEST(UserControlOnAForm, TheSurfaceHasItsOwnScaleLikeAForm) {
   EXPECT_EQ(probe.ScaleTop(), 0.0f);
   EXPECT_EQ(probe.ScaleWidth(), twipsWide / 20);
   EXPECT_EQ(form.ScaleMode(), vbTwips) << "the form keeps its own scale";
+  form.Unload();
+}
+
+// Cls paints the whole surface in the back colour, over whatever was drawn on it.
+TEST(UserControlOnAForm, ClsPaintsTheWholeSurfaceInTheBackColour) {
+  ProbeForm form;
+  form.Show();
+  Probe& probe = *form.Probe1;
+  UpdateWindow(form.hWnd());
+  RECT client{};
+  GetClientRect(probe.hWnd(), &client);
+  const int area = client.right * client.bottom;
+  const COLORREF back = RGB(0x00, 0x80, 0xFF);
+  const UniqueBrush ink(CreateSolidBrush(RGB(0xFF, 0x00, 0x00)));
+  const auto pixelsOf = [&](COLORREF color) { return testing::ClientPixels(probe.hWnd()).Count(color); };
+
+  FillRect(probe.hDC(), &client, ink.get());
+  EXPECT_EQ(pixelsOf(RGB(0xFF, 0x00, 0x00)), area) << "the drawing shows before any Cls";
+  probe.SetBackColor(back);
+  probe.Cls();
+  EXPECT_EQ(pixelsOf(back), area);
+
+  const RECT middle{client.right / 4, client.bottom / 4, client.right / 2, client.bottom / 2};
+  FillRect(probe.hDC(), &middle, ink.get());
+  EXPECT_EQ(pixelsOf(back), area - (middle.right - middle.left) * (middle.bottom - middle.top));
+  probe.Cls();
+  EXPECT_EQ(pixelsOf(back), area) << "the second drawing is gone too";
   form.Unload();
 }
 
