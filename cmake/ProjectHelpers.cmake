@@ -65,3 +65,31 @@ function(reach_add_program name)
   reach_warnings(${name})
   set(${name}_FORMS_RC ${forms_rc} PARENT_SCOPE)
 endfunction()
+
+# A type library made from an .idl by widl for this tree's architecture, and a
+# resource script that embeds it as TYPELIB 1, as a control library carries it.
+# Sets <name>_TYPELIB_RC for the sources of the module that carries it. Wine's
+# development files give widl the standard .idl files and stdole2.tlb.
+if(WIN32)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(REACH_WIDL x86_64-w64-mingw32-widl --win64 CACHE STRING "widl and its architecture flag")
+    set(REACH_STDOLE_DIR /usr/lib/x86_64-linux-gnu/wine/x86_64-windows CACHE PATH "Folder of stdole2.tlb")
+  else()
+    set(REACH_WIDL i686-w64-mingw32-widl --win32 CACHE STRING "widl and its architecture flag")
+    set(REACH_STDOLE_DIR /usr/lib/i386-linux-gnu/wine/i386-windows CACHE PATH "Folder of stdole2.tlb")
+  endif()
+  set(REACH_WIDL_INCLUDE /usr/include/wine/wine/windows CACHE PATH "Folder of the standard .idl files")
+endif()
+
+function(reach_add_type_library name idl)
+  set(tlb ${CMAKE_CURRENT_BINARY_DIR}/${name}.tlb)
+  set(rc ${CMAKE_CURRENT_BINARY_DIR}/${name}_typelib.rc)
+  add_custom_command(OUTPUT ${tlb}
+    COMMAND ${REACH_WIDL} -I${REACH_WIDL_INCLUDE} -L${REACH_STDOLE_DIR} -t -o ${tlb} ${CMAKE_CURRENT_SOURCE_DIR}/${idl}
+    DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${idl}
+    COMMENT "Type library ${name}.tlb")
+  add_custom_target(${name}_typelib DEPENDS ${tlb})
+  file(GENERATE OUTPUT ${rc} CONTENT "1 TYPELIB \"${tlb}\"\n")
+  set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS ${tlb})
+  set(${name}_TYPELIB_RC ${rc} PARENT_SCOPE)
+endfunction()

@@ -23,6 +23,9 @@ inline constexpr Long ControlArrayElementMissing = 340;
 inline constexpr Long InvalidPropertyValue = 380;
 inline constexpr Long PropertyReadOnly = 383;
 inline constexpr Long ObjectRequired = 424;
+inline constexpr Long MemberNotSupported = 438;
+inline constexpr Long ArgumentNotOptional = 449;
+inline constexpr Long WrongArgumentCount = 450;
 inline constexpr Long EntryPointNotFound = 453;
 }  // namespace error_number
 

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace host {
 
@@ -22,6 +23,8 @@ class Bstr {
 
   BSTR get() const { return value_; }
   BSTR* put();  // frees the current value; for out-parameters
+  // Hands the string to a new owner (a VARIANT, an out-parameter).
+  BSTR release() { return std::exchange(value_, nullptr); }
   std::string ToAnsi() const;
 
  private:

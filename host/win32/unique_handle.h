@@ -61,6 +61,7 @@ inline void DestroyWindowHandle(HWND window) { DestroyWindow(window); }
 inline void DestroyMenuHandle(HMENU menu) { DestroyMenu(menu); }
 inline void DestroyIconHandle(HICON icon) { DestroyIcon(icon); }
 inline void DeleteDeviceContext(HDC dc) { DeleteDC(dc); }
+inline void CloseRegistryKey(HKEY key) { RegCloseKey(key); }
 }  // namespace handle_traits
 
 using UniqueRgn = UniqueHandle<HRGN, handle_traits::NullIsInvalid<HRGN, handle_traits::DeleteGdiObject>>;
@@ -73,6 +74,7 @@ using UniqueMenu = UniqueHandle<HMENU, handle_traits::NullIsInvalid<HMENU, handl
 using UniqueWindow = UniqueHandle<HWND, handle_traits::NullIsInvalid<HWND, handle_traits::DestroyWindowHandle>>;
 // A device context of our own making (CreateCompatibleDC), not one from GetDC.
 using UniqueDC = UniqueHandle<HDC, handle_traits::NullIsInvalid<HDC, handle_traits::DeleteDeviceContext>>;
+using UniqueRegistryKey = UniqueHandle<HKEY, handle_traits::NullIsInvalid<HKEY, handle_traits::CloseRegistryKey>>;
 using UniqueKernelHandle = UniqueHandle<HANDLE, handle_traits::NullIsInvalid<HANDLE, handle_traits::CloseKernelHandle>>;
 
 using RgnView = HandleView<HRGN>;

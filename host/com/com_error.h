@@ -1,0 +1,33 @@
+#pragma once
+
+#include <windows.h>
+// windows.h first: oleauto.h relies on its types.
+#include <oleauto.h>
+
+#include <string_view>
+
+#include "host/runtime/error.h"
+#include "host/runtime/types.h"
+
+namespace host {
+
+// The HRESULT that carries a control's run-time error across COM:
+// MAKE_HRESULT(1, FACILITY_CONTROL, number).
+HRESULT ControlErrorResult(Long number);
+
+// A failure a COM object returned, as a run-time error: a control's error
+// (FACILITY_CONTROL) keeps its number and the object's description; any
+// other HRESULT becomes an error whose number is the HRESULT and whose text
+// names it with the system's words.
+[[noreturn]] void ThrowComError(HRESULT result, const EXCEPINFO* exception = nullptr);
+inline void ThrowIfFailed(HRESULT result) {
+  if (FAILED(result)) ThrowComError(result);
+}
+
+// A run-time error raised inside a member called through IDispatch, told to
+// the caller as COM expects: `exception` (when given) and the thread's error
+// information carry its number, description and `source`. Returns
+// DISP_E_EXCEPTION. Never throws.
+HRESULT ReportDispatchException(const RuntimeError& error, std::string_view source, EXCEPINFO* exception) noexcept;
+
+}  // namespace host

@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <utility>
+
+#include "host/com/com_error.h"
+#include "host/com/com_ptr.h"
+#include "host/com/dispatch_call.h"
+#include "host/com/variant.h"
+#include "host/runtime/error.h"
+#include "host/testing/raised_error.h"
+
+namespace host {
+namespace {
+
+using testing::ErrorNumberOf;
+
+class ComTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { CoInitialize(nullptr); }
+  static void TearDownTestSuite() { CoUninitialize(); }
+
+  // A real automation object every Windows has: the scripting dictionary.
+  static ComPtr<IDispatch> Dictionary() {
+    CLSID id{};
+    ComPtr<IDispatch> dictionary;
+    if (SUCCEEDED(CLSIDFromProgID(L"Scripting.Dictionary", &id))) {
+      CoCreateInstance(id, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&dictionary));
+    }
+    return dictionary;
+  }
+};
+
+TEST_F(ComTest, MembersAreCalledReadAndWrittenByName) {
+  const ComPtr<IDispatch> dictionary = Dictionary();
+  ASSERT_TRUE(dictionary);
+  // The comparison is chosen while the dictionary is empty.
+  PutProperty(*dictionary.Get(), "CompareMode", Variant(Long{1}));
+  EXPECT_EQ(GetProperty(*dictionary.Get(), "CompareMode").ToString(), "1");
+  CallMethod(*dictionary.Get(), "Add", {Variant("one"), Variant(Long{1})});
+  CallMethod(*dictionary.Get(), "Add", {Variant("two"), Variant(2.5)});
+  EXPECT_EQ(GetProperty(*dictionary.Get(), "Count").ToLong(), 2);
+  EXPECT_EQ(GetProperty(*dictionary.Get(), "Item", {Variant("two")}).ToDouble(), 2.5);
+  EXPECT_EQ(CallMethod(*dictionary.Get(), "Exists", {Variant("ONE")}).ToBoolean(), True) << "compared as text";
+  EXPECT_EQ(ErrorNumberOf([&] { PutProperty(*dictionary.Get(), "CompareMode", Variant(Long{0})); }), 5)
+      << "not once it holds items";
+}
+
+TEST_F(ComTest, AnObjectsFailureArrivesAsTheRunTimeErrorOfItsNumber) {
+  const ComPtr<IDispatch> dictionary = Dictionary();
+  ASSERT_TRUE(dictionary);
+  CallMethod(*dictionary.Get(), "Add", {Variant("key"), Variant(Long{1})});
+  EXPECT_EQ(ErrorNumberOf([&] { CallMethod(*dictionary.Get(), "Add", {Variant("key"), Variant(Long{2})}); }), 457)
+      << "key already associated";
+  EXPECT_EQ(ErrorNumberOf([&] { CallMethod(*dictionary.Get(), "NoSuchMember"); }), 438);
+  EXPECT_EQ(ErrorNumberOf([&] { CallMethod(*dictionary.Get(), "Add", {Variant("only")}); }), 450);
+}
+
+TEST(ComErrors, EachWayKeepsNumberDescriptionAndSource) {
+  EXCEPINFO exception{};
+  EXPECT_EQ(ReportDispatchException(RuntimeError(383, "'Mode' property is read-only"), "Lib.Control", &exception),
+            DISP_E_EXCEPTION);
+  EXPECT_EQ(exception.scode, static_cast<SCODE>(0x800A017F));
+  ComPtr<IErrorInfo> info;
+  ASSERT_EQ(GetErrorInfo(0, &info), S_OK);
+  BSTR source = nullptr;
+  info->GetSource(&source);
+  EXPECT_STREQ(source, L"Lib.Control");
+  SysFreeString(source);
+  try {
+    ThrowComError(DISP_E_EXCEPTION, &exception);
+  } catch (const RuntimeError& error) {
+    EXPECT_EQ(error.Number(), 383);
+    EXPECT_EQ(error.Description(), "'Mode' property is read-only");
+  }
+  SysFreeString(exception.bstrDescription);
+  SysFreeString(exception.bstrSource);
+
+  struct Case {
+    HRESULT result;
+    Long number;
+  };
+  for (const Case c : {Case{DISP_E_TYPEMISMATCH, 13}, Case{DISP_E_OVERFLOW, 6}, Case{ControlErrorResult(429), 429},
+                       Case{REGDB_E_CLASSNOTREG, static_cast<Long>(REGDB_E_CLASSNOTREG)}}) {
+    EXPECT_EQ(ErrorNumberOf([&] { ThrowComError(c.result); }), c.number);
+  }
+  try {
+    ThrowComError(REGDB_E_CLASSNOTREG);
+  } catch (const RuntimeError& error) {
+    EXPECT_NE(error.Description().find("0x80040154"), std::string::npos) << "the HRESULT is named";
+  }
+}
+
+TEST(Variants, ConvertAsTheRuntimeDoesOrRaiseItsErrors) {
+  EXPECT_EQ(Variant("42").ToLong(), 42);
+  EXPECT_EQ(Variant(Long{-1}).ToBoolean(), True);
+  EXPECT_EQ(Variant(Integer{7}).ToString(), "7");
+  EXPECT_EQ(ErrorNumberOf([] { Variant("seven").ToLong(); }), 13);
+  EXPECT_EQ(ErrorNumberOf([] { Variant(1e12).ToLong(); }), 6);
+  EXPECT_TRUE(Variant::Missing().IsMissing());
+  const Variant original("text");
+  Variant copy = original;
+  const Variant moved = std::move(copy);
+  EXPECT_EQ(moved.ToString(), "text");
+  EXPECT_EQ(original.ToString(), "text") << "a copy of its own";
+  EXPECT_EQ(copy.Type(), VT_EMPTY) << "moved from";
+}
+
+// A dispatch object of the test's own, to see what a call hands over:
+// Twice(ByRef value, Optional extra) doubles value and notes a left-out extra.
+class Doubler : public IDispatch {
+ public:
+  bool extraLeftOut = false;
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+    if (iid != IID_IUnknown && iid != IID_IDispatch) return *object = nullptr, E_NOINTERFACE;
+    *object = static_cast<IDispatch*>(this);
+    return S_OK;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+  ULONG STDMETHODCALLTYPE Release() override { return 1; }
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override { return *count = 0, S_OK; }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT, LCID, DISPID* ids) override {
+    if (lstrcmpiW(names[0], L"Twice") != 0) return DISP_E_UNKNOWNNAME;
+    ids[0] = 1;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT*, EXCEPINFO*,
+                                   UINT*) override {
+    if (parameters->cArgs != 2) return DISP_E_BADPARAMCOUNT;
+    VARIANTARG& value = parameters->rgvarg[1];
+    const VARIANTARG& extra = parameters->rgvarg[0];
+    if (value.vt != (VT_BYREF | VT_VARIANT)) return DISP_E_TYPEMISMATCH;
+    extraLeftOut = extra.vt == VT_ERROR && extra.scode == DISP_E_PARAMNOTFOUND;
+    return VariantChangeType(value.pvarVal, value.pvarVal, 0, VT_I4) == S_OK ? (value.pvarVal->lVal *= 2, S_OK)
+                                                                          : DISP_E_TYPEMISMATCH;
+  }
+};
+
+TEST(LateBoundCalls, PassByReferenceAndLeaveOptionalArgumentsOut) {
+  Doubler doubler;
+  Variant value("21");
+  CallMethod(doubler, "Twice", {Argument::ByRef(value), Variant::Missing()});
+  EXPECT_EQ(value.ToLong(), 42) << "the member's change is seen by the caller";
+  EXPECT_TRUE(doubler.extraLeftOut);
+}
+
+}  // namespace
+}  // namespace host
