@@ -1,7 +1,7 @@
 #include <new>
 
 #include "host/activex/control_library.h"
-#include "host/activex/module.h"
+#include "host/activex/module_lock.h"
 
 namespace host {
 namespace {

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "host/activex/control_library.h"
-#include "host/activex/module.h"
+#include "host/win32/this_module.h"
 #include "host/com/com_ptr.h"
 #include "host/win32/unique_handle.h"
 

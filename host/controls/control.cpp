@@ -6,6 +6,7 @@
 #include "host/forms/tab_order.h"
 #include "host/runtime/error.h"
 #include "host/runtime/font_handle.h"
+#include "host/services/app.h"
 #include "host/services/screen.h"
 #include "host/win32/window_geometry.h"
 
@@ -37,7 +38,7 @@ CreationContext Control::Create(const ObjectDescription& description, const Crea
                             PixelsFromTwipsY(bag.ReadProperty<Long>("Top", 0)),
                             PixelsFromTwipsX(bag.ReadProperty<Long>("Width", 1215)),
                             PixelsFromTwipsY(bag.ReadProperty<Long>("Height", 495)), context.parentWindow, nullptr,
-                            GetModuleHandleA(nullptr), nullptr);
+                            App().hInstance(), nullptr);
   if (window_ == nullptr) throw RuntimeError(error_number::OutOfMemory, bag.Context() + ": the window could not be created");
   parent_ = context.parentWindow;
   SetPropA(window_, kControlProperty, this);
@@ -130,7 +131,7 @@ void Control::UpdateToolTip() {
   }
   if (!toolTip_) {
     toolTip_.reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
-                                   parent_, nullptr, GetModuleHandleA(nullptr), nullptr));
+                                   parent_, nullptr, App().hInstance(), nullptr));
   }
   TOOLINFOA tool{};
   tool.cbSize = sizeof tool;

@@ -10,6 +10,7 @@
 #include "host/runtime/error.h"
 #include "host/runtime/font_handle.h"
 #include "host/runtime/untrapped_error.h"
+#include "host/services/app.h"
 #include "host/services/screen.h"
 
 namespace host {
@@ -42,7 +43,7 @@ FrameStyle FrameStyleFrom(const PropertyBag& bag) {
 HICON ProgramIcon(int metricX, int metricY) {
   const int width = GetSystemMetrics(metricX);
   const int height = GetSystemMetrics(metricY);
-  const HANDLE own = LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON, width, height, LR_SHARED);
+  const HANDLE own = LoadImageA(App().hInstance(), MAKEINTRESOURCEA(1), IMAGE_ICON, width, height, LR_SHARED);
   if (own != nullptr) return static_cast<HICON>(own);
   return LoadIcon(nullptr, IDI_APPLICATION);
 }
@@ -53,7 +54,7 @@ void RegisterFormClass() {
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_DBLCLKS;
     windowClass.lpfnWndProc = Form::WindowProc;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hInstance = App().hInstance();
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.hIcon = ProgramIcon(SM_CXICON, SM_CYICON);
     windowClass.hIconSm = ProgramIcon(SM_CXSMICON, SM_CYSMICON);
@@ -137,7 +138,7 @@ void Form::CreateWindowFrom(const ObjectDescription& description, bool hasMenus)
     top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
   }
   window_.reset(CreateWindowExA(frame.extendedStyle, WindowClassName(), caption.c_str(), frame.style, left, top, width,
-                                height, nullptr, nullptr, GetModuleHandleA(nullptr), this));
+                                height, nullptr, nullptr, App().hInstance(), this));
   if (!window_) throw RuntimeError(error_number::OutOfMemory, name_ + ": the form window could not be created");
   // On the window itself too, where the task bar and other programs ask for it.
   SendMessageA(window_.get(), WM_SETICON, ICON_BIG, GetClassLongPtrA(window_.get(), GCLP_HICON));

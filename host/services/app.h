@@ -7,13 +7,14 @@
 
 namespace host {
 
-// The program object: its title (the executable's base name unless set) and
-// its instance handle.
+// The program object: its title (the base name of the program's file, or of
+// the library's when the runtime serves a control library, unless set) and
+// its instance handle (the same module's).
 class AppObject {
  public:
   const std::string& Title();
   void SetTitle(std::string_view title) { title_ = title; }
-  HINSTANCE hInstance() const { return GetModuleHandleA(nullptr); }
+  HINSTANCE hInstance() const;
 
  private:
   std::string title_;

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "host/activex/control_library.h"
-#include "host/activex/module.h"
+#include "host/activex/module_lock.h"
 #include "host/com/com_ptr.h"
 
 namespace host {

@@ -115,6 +115,22 @@ TEST(UserControlOnAForm, TheControlOutlivesAnUnloadFromItsOwnEvent) {
   EXPECT_EQ(probe.events.back(), "Terminate");
 }
 
+// Outlives the control it logs for.
+std::vector<std::string> terminateLog;
+class TerminateLogger : public UserControl {
+ protected:
+  void UserControl_Terminate() override { terminateLog.push_back("Terminate"); }
+};
+
+TEST(UserControlOwner, TerminateReachesTheDerivedControlWhenItsOwnerLetsGo) {
+  terminateLog.clear();
+  {
+    DesignTimeHost<TerminateLogger> designer;
+    designer.PlaceNew();
+  }
+  EXPECT_EQ(terminateLog, std::vector<std::string>{"Terminate"});
+}
+
 TEST(UserControlOnAForm, EventsReachTheHostWithArgumentsByValueAndByReference) {
   ProbeForm form;
   form.Load();
@@ -131,6 +147,7 @@ TEST(UserControlOnAForm, SurfaceMembersWorkInTwipsAndPixels) {
   probe.SetScaleMode(vbPixels);
   EXPECT_EQ(probe.ScaleWidth(), static_cast<Single>(PixelsFromTwipsX(1500)));
   EXPECT_EQ(probe.hDC(), probe.hDC()) << "the surface keeps one DC";
+  EXPECT_EQ(WindowFromDC(probe.hDC()), probe.hWnd());
   EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(probe.hWnd(), WM_GETFONT, 0, 0)) != nullptr, true);
   probe.SetBorderStyle(1);
   EXPECT_NE(GetWindowLongA(probe.hWnd(), GWL_STYLE) & WS_BORDER, 0);

@@ -1,19 +1,18 @@
 #include "host/usercontrol/design_time_host.h"
 
 #include "host/runtime/error.h"
+#include "host/services/app.h"
 
 namespace host {
 
-DesignSite::DesignSite(std::unique_ptr<UserControl> control, SIZE pixels)
+DesignSite::DesignSite(UserControlPtr control, SIZE pixels)
     : container_(CreateWindowExA(0, "STATIC", "designer", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, pixels.cx + 20,
-                                 pixels.cy + 20, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr)),
+                                 pixels.cy + 20, nullptr, nullptr, App().hInstance(), nullptr)),
       control_(std::move(control)),
       pixels_(pixels) {
   if (!container_) throw RuntimeError(error_number::OutOfMemory, "the designer window could not be created");
   ambient_.UserMode = false;
 }
-
-DesignSite::~DesignSite() { control_->Detach(); }
 
 void DesignSite::PlaceNew() {
   AttachAndShow([this] { control_->InitNew(); });

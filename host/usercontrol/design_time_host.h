@@ -17,8 +17,7 @@ namespace host {
 // saving gives the property bag the control writes. It offers no extender.
 class DesignSite : public UserControlSite {
  public:
-  explicit DesignSite(std::unique_ptr<UserControl> control, SIZE pixels = {200, 150});
-  ~DesignSite() override;
+  explicit DesignSite(UserControlPtr control, SIZE pixels = {200, 150});
 
   // A control newly placed: Initialize, InitProperties, Resize, Show.
   void PlaceNew();
@@ -40,7 +39,7 @@ class DesignSite : public UserControlSite {
   void AttachAndShow(const std::function<void()>& readProperties);
 
   UniqueWindow container_;
-  std::unique_ptr<UserControl> control_;
+  UserControlPtr control_;
   SIZE pixels_;
   AmbientProperties ambient_;
   std::vector<std::string> changed_;
@@ -49,7 +48,7 @@ class DesignSite : public UserControlSite {
 template <typename T>
 class DesignTimeHost : public DesignSite {
  public:
-  explicit DesignTimeHost(SIZE pixels = {200, 150}) : DesignSite(std::make_unique<T>(), pixels) {}
+  explicit DesignTimeHost(SIZE pixels = {200, 150}) : DesignSite(MakeUserControl<T>(), pixels) {}
   T* operator->() const { return &static_cast<T&>(Object()); }
   T& operator*() const { return static_cast<T&>(Object()); }
 };

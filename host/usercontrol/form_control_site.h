@@ -16,7 +16,7 @@ namespace host {
 // extender. Ambient properties follow the form; UserMode is True.
 class FormControlSite : public Bindable, public UserControlSite, public Extender {
  public:
-  using Factory = std::function<std::unique_ptr<UserControl>()>;
+  using Factory = std::function<UserControlPtr()>;
   FormControlSite(Form& form, std::string name, Factory factory);
   FormControlSite(ArrayElement, std::string name, Integer index, Factory factory);
   ~FormControlSite() override;
@@ -56,11 +56,11 @@ class FormControlSite : public Bindable, public UserControlSite, public Extender
   std::string name_;
   Integer index_ = -1;
   Factory factory_;
-  std::unique_ptr<UserControl> control_;
+  UserControlPtr control_;
   // The control of the last load, kept until the next unload: the form may
   // unload from inside the control's own code (an event it raises, a
   // message loop it runs).
-  std::unique_ptr<UserControl> unloaded_;
+  UserControlPtr unloaded_;
   Form* form_ = nullptr;
   HWND containerWindow_ = nullptr;
   AmbientProperties ambient_;
@@ -75,9 +75,9 @@ template <typename T>
 class UserControlHost : public FormControlSite {
  public:
   UserControlHost(Form& form, std::string name)
-      : FormControlSite(form, std::move(name), [] { return std::make_unique<T>(); }) {}
+      : FormControlSite(form, std::move(name), [] { return MakeUserControl<T>(); }) {}
   UserControlHost(ArrayElement tag, std::string name, Integer index)
-      : FormControlSite(tag, std::move(name), index, [] { return std::make_unique<T>(); }) {}
+      : FormControlSite(tag, std::move(name), index, [] { return MakeUserControl<T>(); }) {}
   T* operator->() const { return &static_cast<T&>(Object()); }
   T& operator*() const { return static_cast<T&>(Object()); }
 };

@@ -1,9 +1,13 @@
 #include "host/usercontrol/user_control.h"
 
+#include <memory>
+#include <utility>
+
 #include "host/controls/control.h"
 #include "host/runtime/error.h"
 #include "host/runtime/font_handle.h"
 #include "host/runtime/untrapped_error.h"
+#include "host/services/app.h"
 #include "host/services/screen.h"
 #include "host/win32/dc_scope.h"
 
@@ -18,7 +22,7 @@ const char* RegisterSurfaceClass() {
     // A DC of its own, so that hDC stays valid between events.
     windowClass.style = CS_OWNDC | CS_DBLCLKS;
     windowClass.lpfnWndProc = UserControl::WindowProc;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hInstance = App().hInstance();
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kClassName;
     return RegisterClassExA(&windowClass) != 0;
@@ -37,12 +41,18 @@ SIZE ClientSize(HWND window) {
 
 UserControl::~UserControl() { Detach(); }
 
+void DetachThenDelete::operator()(UserControl* control) const {
+  const std::unique_ptr<UserControl> owned(control);
+  owned->Detach();
+}
+
 void UserControl::Attach(UserControlSite& site, const RECT& pixels) {
   site_ = &site;
   window_.reset(CreateWindowExA(0, RegisterSurfaceClass(), "", WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_TABSTOP,
                                 pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top,
-                                site.ContainerWindow(), nullptr, GetModuleHandleA(nullptr), this));
+                                site.ContainerWindow(), nullptr, App().hInstance(), this));
   if (!window_) throw RuntimeError(error_number::OutOfMemory, "the user control window could not be created");
+  ownDC_ = GetDC(window_.get());
   fontHandle_ = CreateFontHandle(font_);
   RunEventHandler([this] { UserControl_Initialize(); });
 }
@@ -83,11 +93,12 @@ void UserControl::NotifyAmbientChanged(std::string_view propertyName) {
 void UserControl::Detach() {
   if (site_ == nullptr) return;
   RunEventHandler([this] { UserControl_Terminate(); });
+  ReleaseDC(window_.get(), std::exchange(ownDC_, nullptr));
   window_.reset();
   site_ = nullptr;
 }
 
-HDC UserControl::hDC() const { return GetDC(window_.get()); }
+HDC UserControl::hDC() const { return ownDC_; }
 
 void UserControl::SetBackColor(OleColor color) {
   backColor_ = color;

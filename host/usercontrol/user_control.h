@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -98,6 +99,8 @@ class UserControl {
 
   UserControlSite* site_ = nullptr;
   UniqueWindow window_;
+  // The surface's own DC (CS_OWNDC), taken once with the window.
+  HDC ownDC_ = nullptr;
   bool propertiesRead_ = false;
   SIZE lastSize_{-1, -1};
   OleColor backColor_ = vbButtonFace;
@@ -108,5 +111,18 @@ class UserControl {
   UniqueFont fontHandle_;
   ScaleModel scale_;
 };
+
+// The owner of a user control. Terminate reaches the derived control before
+// it goes, which the base class's destructor could not do: sites hold their
+// controls through this type.
+struct DetachThenDelete {
+  void operator()(UserControl* control) const;
+};
+using UserControlPtr = std::unique_ptr<UserControl, DetachThenDelete>;
+
+template <typename T>
+UserControlPtr MakeUserControl() {
+  return UserControlPtr(std::make_unique<T>().release());
+}
 
 }  // namespace host

@@ -1,17 +1,6 @@
-#include "host/activex/module.h"
-
-#include <atomic>
+#include "host/win32/this_module.h"
 
 namespace host {
-namespace {
-
-std::atomic<long> locks{0};
-
-}  // namespace
-
-void LockModule() noexcept { ++locks; }
-void UnlockModule() noexcept { --locks; }
-bool ModuleLocked() noexcept { return locks.load() > 0; }
 
 HMODULE ThisModule() {
   HMODULE module = nullptr;

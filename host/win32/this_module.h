@@ -1,0 +1,12 @@
+#pragma once
+
+#include <windows.h>
+
+namespace host {
+
+// The module (program or library) whose code this is. A runtime linked into
+// a control library takes its windows, classes and resources from the
+// library, not from the program that loaded it.
+HMODULE ThisModule();
+
+}  // namespace host
