@@ -145,16 +145,25 @@ void Control::UpdateToolTip() {
 
 Control* Control::FromWindow(HWND window) { return static_cast<Control*>(GetPropA(window, kControlProperty)); }
 
-bool Control::RouteCommand(HWND child, WORD notification) {
-  Control* control = FromWindow(child);
-  if (control == nullptr) return false;
-  control->OnCommand(notification);
-  return true;
-}
-
-LRESULT Control::ColorChild(WPARAM dc, LPARAM child) {
-  Control* control = FromWindow(reinterpret_cast<HWND>(child));
-  return control ? reinterpret_cast<LRESULT>(control->OnControlColor(reinterpret_cast<HDC>(dc))) : 0;
+std::optional<LRESULT> Control::RouteFromParent(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      // lParam is 0 for menus and accelerators, which are the form's own.
+      if (Control* child = lParam != 0 ? FromWindow(reinterpret_cast<HWND>(lParam)) : nullptr) {
+        child->OnCommand(HIWORD(wParam));
+        return 0;
+      }
+      return std::nullopt;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+      if (Control* child = FromWindow(reinterpret_cast<HWND>(lParam))) {
+        return reinterpret_cast<LRESULT>(child->OnControlColor(reinterpret_cast<HDC>(wParam)));
+      }
+      return std::nullopt;
+    default: return std::nullopt;
+  }
 }
 
 HBRUSH Control::OnControlColor(HDC dc) {

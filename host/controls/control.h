@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -63,13 +64,13 @@ class Control : public Bindable {
   // Repaints the control now rather than when the message loop gets to it.
   void Refresh();
 
-  // Routing of notifications the parent window receives.
   static Control* FromWindow(HWND window);
-  static bool RouteCommand(HWND child, WORD notification);
+  // A parent window's share of its children's messages, the same for forms,
+  // frames and user controls: a child's WM_COMMAND notification raises its
+  // events, WM_CTLCOLOR* colours it. Nothing for any other message or a child
+  // that is not ours, so the message goes on to the default handling.
+  static std::optional<LRESULT> RouteFromParent(UINT message, WPARAM wParam, LPARAM lParam);
   virtual HBRUSH OnControlColor(HDC dc);
-  // The parent's answer to WM_CTLCOLOR* for one of our controls; 0 when the
-  // child is not ours, so the message goes on to the default handling.
-  static LRESULT ColorChild(WPARAM dc, LPARAM child);
   // Paints a window's background in an OleColor, caching the brush.
   static LRESULT FillBackground(HWND window, HDC dc, OleColor color, UniqueBrush& brush);
 

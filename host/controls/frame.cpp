@@ -15,16 +15,9 @@ LRESULT CALLBACK FrameSubclassProc(HWND window, UINT message, WPARAM wParam, LPA
         return 1;
       }
       break;
-    case WM_COMMAND:
-      if (lParam != 0 && Control::RouteCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam))) return 0;
+    default:
+      if (const std::optional<LRESULT> routed = Control::RouteFromParent(message, wParam, lParam)) return *routed;
       break;
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-      if (const LRESULT brush = Control::ColorChild(wParam, lParam)) return brush;
-      break;
-    default: break;
   }
   return DefSubclassProc(window, message, wParam, lParam);
 }

@@ -111,7 +111,7 @@ class Form : public ContainerObject {
   bool FinishUnload();
   void Destroy();
   void Paint();
-  bool RouteCommand(WPARAM wParam, LPARAM lParam);
+  bool RaiseMenuClick(WPARAM wParam, LPARAM lParam);
   void OpenMenuPopup(HMENU popup);
   LRESULT QueryEndSession();
   void EndSession(WPARAM ending);

@@ -21,6 +21,7 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   const HWND window = window_.get();
+  if (const std::optional<LRESULT> routed = Control::RouteFromParent(message, wParam, lParam)) return *routed;
   switch (message) {
     case WM_CLOSE: UnloadWithMode(vbFormControlMenu); return 0;
     case WM_QUERYENDSESSION: return QueryEndSession();
@@ -31,7 +32,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND: return Control::FillBackground(window, reinterpret_cast<HDC>(wParam), backColor_, backBrush_);
     case WM_GETFONT: return reinterpret_cast<LRESULT>(fontHandle_.get());
     case WM_COMMAND:
-      if (RouteCommand(wParam, lParam)) return 0;
+      if (RaiseMenuClick(wParam, lParam)) return 0;
       break;
     case WM_INITMENUPOPUP:
       if (HIWORD(lParam) == 0) OpenMenuPopup(reinterpret_cast<HMENU>(wParam));
@@ -39,21 +40,14 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE:
       if (KeepFocusAcrossActivation(wParam)) return 0;
       break;
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-      if (const LRESULT brush = Control::ColorChild(wParam, lParam)) return brush;
-      break;
     default: break;
   }
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-bool Form::RouteCommand(WPARAM wParam, LPARAM lParam) {
-  if (lParam != 0) return Control::RouteCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+bool Form::RaiseMenuClick(WPARAM wParam, LPARAM lParam) {
   const auto item = menuCommands_.find(LOWORD(wParam));
-  if (HIWORD(wParam) != 0 || item == menuCommands_.end()) return false;
+  if (lParam != 0 || HIWORD(wParam) != 0 || item == menuCommands_.end()) return false;
   item->second->Click.Raise();
   return true;
 }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "host/controls/command_button.h"
 #include "host/controls/frame.h"
 #include "host/forms/form.h"
 #include "host/runtime/error.h"
@@ -26,6 +27,7 @@ class ProbeForm : public Form {
   Frame Frame1{*this, "Frame1"};
   UserControlHost<Probe> Probe2{*this, "Probe2"};
   UserControlHost<Probe> Probe1{*this, "Probe1"};
+  CommandButton Inside{*this, "Inside"};
 };
 
 TEST(UserControlOnAForm, LoadsFromTheDescriptionInTheEventOrder) {
@@ -58,6 +60,17 @@ TEST(UserControlOnAForm, TheExtenderKnowsNameContainerParentAndPlacement) {
   extender.Move(300, 300, 3000, 1500);
   EXPECT_EQ(form.Probe1->Width(), 3000);
   EXPECT_EQ(form.Probe1->events.back(), "Resize");
+  form.Unload();
+}
+
+TEST(UserControlOnAForm, AControlInsideItRaisesItsEvents) {
+  ProbeForm form;
+  form.Show();
+  ASSERT_EQ(GetParent(form.Inside.hWnd()), form.Probe1->hWnd());
+  int clicks = 0;
+  form.Inside.Click.Connect([&] { ++clicks; });
+  SendMessageA(form.Inside.hWnd(), BM_CLICK, 0, 0);
+  EXPECT_EQ(clicks, 1);
   form.Unload();
 }
 
@@ -96,6 +109,7 @@ class TrackedProbeForm : public Form {
   Frame Frame1{*this, "Frame1"};
   UserControlHost<Probe> Probe2{*this, "Probe2"};
   UserControlHost<TrackedProbe> Probe1{*this, "Probe1"};
+  CommandButton Inside{*this, "Inside"};
 };
 
 TEST(UserControlOnAForm, TheControlOutlivesAnUnloadFromItsOwnEvent) {

@@ -212,6 +212,8 @@ LRESULT CALLBACK UserControl::WindowProc(HWND window, UINT message, WPARAM wPara
 }
 
 LRESULT UserControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // Constituent controls raise their events and take their colours as on a form.
+  if (const std::optional<LRESULT> routed = Control::RouteFromParent(message, wParam, lParam)) return *routed;
   switch (message) {
     case WM_SIZE: RaiseResize(); return 0;
     case WM_PAINT: Paint(); return 0;

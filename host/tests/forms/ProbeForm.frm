@@ -32,5 +32,12 @@ Begin VB.Form ProbeForm
          Italic          =   -1  'True
          Strikethrough   =   0   'False
       EndProperty
+      Begin VB.CommandButton Inside 
+         Caption         =   "Inside"
+         Height          =   375
+         Left            =   60
+         Top             =   60
+         Width           =   975
+      End
    End
 End
