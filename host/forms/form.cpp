@@ -48,20 +48,14 @@ HICON ProgramIcon(int metricX, int metricY) {
   return LoadIcon(nullptr, IDI_APPLICATION);
 }
 
-void RegisterFormClass() {
-  static const bool registered = [] {
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = Form::WindowProc;
-    windowClass.hInstance = App().hInstance();
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.hIcon = ProgramIcon(SM_CXICON, SM_CYICON);
-    windowClass.hIconSm = ProgramIcon(SM_CXSMICON, SM_CYSMICON);
-    windowClass.lpszClassName = Form::WindowClassName();
-    return RegisterClassExA(&windowClass) != 0;
-  }();
-  if (!registered) throw RuntimeError(error_number::OutOfMemory);
+std::string RegisterFormClass() {
+  WNDCLASSEXA windowClass{};
+  windowClass.style = CS_DBLCLKS;
+  windowClass.lpfnWndProc = Form::WindowProc;
+  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  windowClass.hIcon = ProgramIcon(SM_CXICON, SM_CYICON);
+  windowClass.hIconSm = ProgramIcon(SM_CXSMICON, SM_CYSMICON);
+  return RegisterModuleClass("HostFormWindow", windowClass);
 }
 
 Long TwipsX(int pixels) { return pixels * Screen().TwipsPerPixelX(); }
@@ -79,7 +73,10 @@ Form::~Form() {
   Destroy();
 }
 
-const char* Form::WindowClassName() { return "HostFormWindow"; }
+const char* Form::WindowClassName() {
+  static const std::string name = RegisterFormClass();
+  return name.c_str();
+}
 
 HWND Form::hWnd() {
   Load();
@@ -115,7 +112,6 @@ void Form::Load() {
 }
 
 void Form::CreateWindowFrom(const ObjectDescription& description, bool hasMenus) {
-  RegisterFormClass();
   const PropertyBag bag(description.properties, name_);
   const FrameStyle frame = FrameStyleFrom(bag);
   const std::string caption = bag.ReadProperty<std::string>("Caption", name_);

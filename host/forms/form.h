@@ -13,6 +13,7 @@
 #include "host/runtime/font.h"
 #include "host/runtime/types.h"
 #include "host/win32/unique_handle.h"
+#include "host/win32/window_class.h"
 
 namespace host {
 
@@ -98,6 +99,7 @@ class Form : public ContainerObject {
 
  private:
   friend void End();
+  friend LRESULT CALLBACK ObjectWindowProc<Form>(HWND, UINT, WPARAM, LPARAM);
 
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void CreateWindowFrom(const ObjectDescription& description, bool hasMenus);

@@ -9,14 +9,7 @@
 namespace host {
 
 LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
-  }
-  auto* form = reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (message == WM_NCDESTROY) SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-  if (form == nullptr || form->window_.get() != window) return DefWindowProcA(window, message, wParam, lParam);
-  return form->HandleMessage(message, wParam, lParam);
+  return ObjectWindowProc<Form>(window, message, wParam, lParam);
 }
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

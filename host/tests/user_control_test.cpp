@@ -194,7 +194,7 @@ TEST(UserControlOnAForm, TheSurfaceHasItsOwnScaleLikeAForm) {
 TEST(UserControlOnAForm, ClsPaintsTheWholeSurfaceInTheBackColour) {
   ProbeForm form;
   form.Show();
-  Probe& probe = *form.Probe1;
+  Probe& probe = *form.Probe2;  // the one without a control inside
   UpdateWindow(form.hWnd());
   RECT client{};
   GetClientRect(probe.hWnd(), &client);

@@ -14,21 +14,16 @@
 namespace host {
 namespace {
 
-const char* RegisterSurfaceClass() {
-  static constexpr const char* kClassName = "HostUserControl";
-  static const bool registered = [] {
+const char* SurfaceClassName() {
+  static const std::string name = [] {
     WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
     // A DC of its own, so that hDC stays valid between events.
     windowClass.style = CS_OWNDC | CS_DBLCLKS;
-    windowClass.lpfnWndProc = UserControl::WindowProc;
-    windowClass.hInstance = App().hInstance();
+    windowClass.lpfnWndProc = ObjectWindowProc<UserControl>;
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kClassName;
-    return RegisterClassExA(&windowClass) != 0;
+    return RegisterModuleClass("HostUserControl", windowClass);
   }();
-  if (!registered) throw RuntimeError(error_number::OutOfMemory);
-  return kClassName;
+  return name.c_str();
 }
 
 SIZE ClientSize(HWND window) {
@@ -48,7 +43,7 @@ void DetachThenDelete::operator()(UserControl* control) const {
 
 void UserControl::Attach(UserControlSite& site, const RECT& pixels) {
   site_ = &site;
-  window_.reset(CreateWindowExA(0, RegisterSurfaceClass(), "", WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_TABSTOP,
+  window_.reset(CreateWindowExA(0, SurfaceClassName(), "", WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_TABSTOP,
                                 pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top,
                                 site.ContainerWindow(), nullptr, App().hInstance(), this));
   if (!window_) throw RuntimeError(error_number::OutOfMemory, "the user control window could not be created");
@@ -198,17 +193,6 @@ void UserControl::Paint() {
 void UserControl::AdoptConstituent(HWND child) {
   if ((GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP) == 0) return;
   SetWindowLongA(window_.get(), GWL_EXSTYLE, GetWindowLongA(window_.get(), GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
-}
-
-LRESULT CALLBACK UserControl::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
-  }
-  auto* control = reinterpret_cast<UserControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (message == WM_NCDESTROY) SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-  if (control == nullptr || control->window_.get() != window) return DefWindowProcA(window, message, wParam, lParam);
-  return control->HandleMessage(message, wParam, lParam);
 }
 
 LRESULT UserControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

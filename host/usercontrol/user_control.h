@@ -12,6 +12,7 @@
 #include "host/runtime/types.h"
 #include "host/usercontrol/site.h"
 #include "host/win32/unique_handle.h"
+#include "host/win32/window_class.h"
 
 namespace host {
 
@@ -76,7 +77,7 @@ class UserControl {
   // For design-time-only properties: raises error 383 at run time.
   void RequireDesignTime(std::string_view propertyName) const;
 
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  friend LRESULT CALLBACK ObjectWindowProc<UserControl>(HWND, UINT, WPARAM, LPARAM);
 
  protected:
   virtual void UserControl_Initialize() {}
