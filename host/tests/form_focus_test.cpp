@@ -21,13 +21,7 @@
 namespace host {
 namespace {
 
-class ProbeForm : public Form {
- public:
-  ProbeForm() : Form("ProbeForm") {}
-  Frame Frame1{*this, "Frame1"};
-  UserControlHost<testing_support::Probe> Probe2{*this, "Probe2"};
-  UserControlHost<testing_support::Probe> Probe1{*this, "Probe1"};
-};
+using testing_support::ProbeForm;
 
 TEST(FormFocus, TheControlThatHadTheFocusGetsItBackAfterAMessageBox) {
   ProbeForm form;

@@ -3,7 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "host/controls/command_button.h"
+#include "host/controls/frame.h"
+#include "host/forms/form.h"
 #include "host/runtime/event.h"
+#include "host/usercontrol/form_control_site.h"
 #include "host/usercontrol/user_control.h"
 
 namespace host::testing_support {
@@ -52,5 +56,17 @@ class Probe : public UserControl {
     events.push_back("AmbientChanged " + PropertyName);
   }
 };
+
+// The form of ProbeForm.frm; its first probe may be of a derived class.
+template <typename FirstProbe = Probe>
+class ProbeFormOf : public Form {
+ public:
+  ProbeFormOf() : Form("ProbeForm") {}
+  Frame Frame1{*this, "Frame1"};
+  UserControlHost<Probe> Probe2{*this, "Probe2"};
+  UserControlHost<FirstProbe> Probe1{*this, "Probe1"};
+  CommandButton Inside{*this, "Inside"};
+};
+using ProbeForm = ProbeFormOf<>;
 
 }  // namespace host::testing_support

@@ -19,16 +19,8 @@ namespace host {
 namespace {
 
 using testing_support::Probe;
+using testing_support::ProbeForm;
 using Events = std::vector<std::string>;
-
-class ProbeForm : public Form {
- public:
-  ProbeForm() : Form("ProbeForm") {}
-  Frame Frame1{*this, "Frame1"};
-  UserControlHost<Probe> Probe2{*this, "Probe2"};
-  UserControlHost<Probe> Probe1{*this, "Probe1"};
-  CommandButton Inside{*this, "Inside"};
-};
 
 TEST(UserControlOnAForm, LoadsFromTheDescriptionInTheEventOrder) {
   ProbeForm form;
@@ -103,14 +95,7 @@ class TrackedProbe : public Probe {
   static inline int destroyed = 0;
 };
 
-class TrackedProbeForm : public Form {
- public:
-  TrackedProbeForm() : Form("ProbeForm") {}
-  Frame Frame1{*this, "Frame1"};
-  UserControlHost<Probe> Probe2{*this, "Probe2"};
-  UserControlHost<TrackedProbe> Probe1{*this, "Probe1"};
-  CommandButton Inside{*this, "Inside"};
-};
+using TrackedProbeForm = testing_support::ProbeFormOf<TrackedProbe>;
 
 TEST(UserControlOnAForm, TheControlOutlivesAnUnloadFromItsOwnEvent) {
   TrackedProbeForm form;
