@@ -8,7 +8,7 @@
 #include "host/runtime/font_handle.h"
 #include "host/services/app.h"
 #include "host/services/screen.h"
-#include "host/win32/window_geometry.h"
+#include "host/services/twips_placement.h"
 
 namespace host {
 namespace {
@@ -68,22 +68,11 @@ HWND Control::hWnd() const {
   return window_;
 }
 
-Long Control::Left() const { return RectInParent(hWnd()).left * Screen().TwipsPerPixelX(); }
-Long Control::Top() const { return RectInParent(hWnd()).top * Screen().TwipsPerPixelY(); }
-
-Long Control::Width() const {
-  const RECT bounds = RectInParent(hWnd());
-  return (bounds.right - bounds.left) * Screen().TwipsPerPixelX();
-}
-
-Long Control::Height() const {
-  const RECT bounds = RectInParent(hWnd());
-  return (bounds.bottom - bounds.top) * Screen().TwipsPerPixelY();
-}
-
-void Control::Move(Long left, Long top, Long width, Long height) {
-  MoveWindow(hWnd(), PixelsFromTwipsX(left), PixelsFromTwipsY(top), PixelsFromTwipsX(width), PixelsFromTwipsY(height), TRUE);
-}
+Long Control::Left() const { return PlacementInTwips(hWnd()).left; }
+Long Control::Top() const { return PlacementInTwips(hWnd()).top; }
+Long Control::Width() const { return PlacementInTwips(hWnd()).width; }
+Long Control::Height() const { return PlacementInTwips(hWnd()).height; }
+void Control::Move(Long left, Long top, Long width, Long height) { MoveInTwips(hWnd(), left, top, width, height); }
 
 bool Control::Enabled() const { return IsWindowEnabled(hWnd()) != 0; }
 void Control::SetEnabled(bool enabled) { EnableWindow(hWnd(), enabled); }

@@ -12,6 +12,7 @@
 #include "host/runtime/untrapped_error.h"
 #include "host/services/app.h"
 #include "host/services/screen.h"
+#include "host/services/twips_placement.h"
 
 namespace host {
 namespace {
@@ -57,9 +58,6 @@ std::string RegisterFormClass() {
   windowClass.hIconSm = ProgramIcon(SM_CXSMICON, SM_CYSMICON);
   return RegisterModuleClass("HostFormWindow", windowClass);
 }
-
-Long TwipsX(int pixels) { return pixels * Screen().TwipsPerPixelX(); }
-Long TwipsY(int pixels) { return pixels * Screen().TwipsPerPixelY(); }
 
 }  // namespace
 
@@ -241,9 +239,7 @@ void Form::Refresh() {
   UpdateWindow(window_.get());
 }
 
-void Form::Move(Long left, Long top, Long width, Long height) {
-  MoveWindow(hWnd(), PixelsFromTwipsX(left), PixelsFromTwipsY(top), PixelsFromTwipsX(width), PixelsFromTwipsY(height), TRUE);
-}
+void Form::Move(Long left, Long top, Long width, Long height) { MoveInTwips(hWnd(), left, top, width, height); }
 
 std::string Form::Caption() const {
   if (!IsLoaded()) return {};
@@ -275,29 +271,10 @@ void Form::SetFont(const host::Font& font) {
   for (Bindable* binding : created_) binding->FormAmbientChanged("Font");
 }
 
-Long Form::Left() const {
-  RECT bounds{};
-  GetWindowRect(window_.get(), &bounds);
-  return TwipsX(bounds.left);
-}
-
-Long Form::Top() const {
-  RECT bounds{};
-  GetWindowRect(window_.get(), &bounds);
-  return TwipsY(bounds.top);
-}
-
-Long Form::Width() const {
-  RECT bounds{};
-  GetWindowRect(window_.get(), &bounds);
-  return TwipsX(bounds.right - bounds.left);
-}
-
-Long Form::Height() const {
-  RECT bounds{};
-  GetWindowRect(window_.get(), &bounds);
-  return TwipsY(bounds.bottom - bounds.top);
-}
+Long Form::Left() const { return PlacementInTwips(window_.get()).left; }
+Long Form::Top() const { return PlacementInTwips(window_.get()).top; }
+Long Form::Width() const { return PlacementInTwips(window_.get()).width; }
+Long Form::Height() const { return PlacementInTwips(window_.get()).height; }
 
 SIZE Form::ClientSize() const {
   RECT client{};

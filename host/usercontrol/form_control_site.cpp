@@ -6,7 +6,7 @@
 #include "host/forms/tab_order.h"
 #include "host/runtime/error.h"
 #include "host/services/screen.h"
-#include "host/win32/window_geometry.h"
+#include "host/services/twips_placement.h"
 
 namespace host {
 
@@ -77,14 +77,13 @@ ContainerObject* FormControlSite::Container() {
   return form_;
 }
 
-Long FormControlSite::Left() const { return RectInParent(Object().hWnd()).left * Screen().TwipsPerPixelX(); }
-Long FormControlSite::Top() const { return RectInParent(Object().hWnd()).top * Screen().TwipsPerPixelY(); }
+Long FormControlSite::Left() const { return PlacementInTwips(Object().hWnd()).left; }
+Long FormControlSite::Top() const { return PlacementInTwips(Object().hWnd()).top; }
 Long FormControlSite::Width() const { return Object().Width(); }
 Long FormControlSite::Height() const { return Object().Height(); }
 
 void FormControlSite::Move(Long left, Long top, Long width, Long height) {
-  MoveWindow(Object().hWnd(), PixelsFromTwipsX(left), PixelsFromTwipsY(top), PixelsFromTwipsX(width),
-             PixelsFromTwipsY(height), TRUE);
+  MoveInTwips(Object().hWnd(), left, top, width, height);
 }
 
 void FormControlSite::SetTabIndex(Integer tabIndex) {

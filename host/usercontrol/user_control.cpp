@@ -9,6 +9,7 @@
 #include "host/runtime/untrapped_error.h"
 #include "host/services/app.h"
 #include "host/services/screen.h"
+#include "host/services/twips_placement.h"
 #include "host/win32/dc_scope.h"
 
 namespace host {
@@ -118,17 +119,8 @@ void UserControl::SetFont(const host::Font& font) {
   fontHandle_ = CreateFontHandle(font_);
 }
 
-Long UserControl::Width() const {
-  RECT bounds{};
-  GetWindowRect(window_.get(), &bounds);
-  return (bounds.right - bounds.left) * Screen().TwipsPerPixelX();
-}
-
-Long UserControl::Height() const {
-  RECT bounds{};
-  GetWindowRect(window_.get(), &bounds);
-  return (bounds.bottom - bounds.top) * Screen().TwipsPerPixelY();
-}
+Long UserControl::Width() const { return PlacementInTwips(window_.get()).width; }
+Long UserControl::Height() const { return PlacementInTwips(window_.get()).height; }
 
 void UserControl::Size(Long width, Long height) {
   SetWindowPos(window_.get(), nullptr, 0, 0, PixelsFromTwipsX(width), PixelsFromTwipsY(height),
