@@ -5,18 +5,14 @@
 #include "host/forms/form.h"
 #include "host/forms/forms_collection.h"
 #include "host/runtime/untrapped_error.h"
+#include "host/win32/message_dispatch.h"
 
 namespace host {
 namespace {
 
 int MessageLoop() {
   MSG message{};
-  while (Forms().Count() > 0 && GetMessageA(&message, nullptr, 0, 0) > 0) {
-    const HWND root = GetAncestor(message.hwnd, GA_ROOT);
-    if (root != nullptr && IsDialogMessageA(root, &message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
+  while (Forms().Count() > 0 && GetMessageA(&message, nullptr, 0, 0) > 0) DispatchRetrieved(message);
   return 0;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "host/runtime/error.h"
+#include "host/win32/message_dispatch.h"
 #include "host/win32/unique_handle.h"
 
 namespace host {
@@ -47,8 +48,7 @@ void DoEvents() {
       PostQuitMessage(static_cast<int>(message.wParam));
       return;
     }
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchRetrieved(message);
   }
 }
 

@@ -2,15 +2,14 @@
 
 #include <windows.h>
 
+#include "host/win32/message_dispatch.h"
+
 namespace host::testing {
 namespace {
 
 void DispatchPending() {
   MSG message{};
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE) != 0) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE) != 0) DispatchRetrieved(message);
 }
 
 }  // namespace
