@@ -40,12 +40,14 @@ class Probe : public UserControl {
     events.push_back("ReadProperties");
     caption = PropBag.ReadProperty<std::string>("Caption", "default");
     SetBackColor(PropBag.ReadProperty<OleColor>("BackColor", vbButtonFace));
+    SetBorderStyle(PropBag.ReadProperty<Integer>("BorderStyle", 0));
     SetFont(PropBag.ReadProperty<host::Font>("Font", Ambient().Font));
   }
   void UserControl_WriteProperties(PropertyBag& PropBag) override {
     events.push_back("WriteProperties");
     PropBag.WriteProperty<std::string>("Caption", caption, "default");
     PropBag.WriteProperty<OleColor>("BackColor", BackColor(), vbButtonFace);
+    PropBag.WriteProperty<Integer>("BorderStyle", BorderStyle(), 0);
     PropBag.WriteProperty<host::Font>("Font", Font(), Ambient().Font);
   }
   void UserControl_Resize() override { events.push_back("Resize"); }

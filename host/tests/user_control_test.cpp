@@ -234,13 +234,20 @@ TEST(UserControlInTheDesigner, SavedSettingsLoadBackAndTheAmbientFontIsTheFontDe
   first.PlaceNew();
   EXPECT_EQ(first->Font().Name, "Tahoma");
   first->SetBackColor(0x00FF0000);
+  first->SetBorderStyle(1);
   const PropertyBag saved = first.Save();
   EXPECT_FALSE(saved.Contains("Font")) << "equal to the ambient font, its default";
 
+  // The designer loads a control before it has a window to place it in.
   DesignTimeHost<Probe> second;
   second.Load(saved);
   EXPECT_EQ(second->events, (Events{"Initialize", "ReadProperties", "Resize", "Show"}));
-  EXPECT_EQ(second->BackColor(), 0x00FF0000u);
+  const HWND surface = second->hWnd();
+  EXPECT_EQ(GetParent(surface), second.ContainerWindow());
+  EXPECT_TRUE(IsWindowVisible(surface));
+  EXPECT_NE(GetWindowLongA(surface, GWL_STYLE) & WS_BORDER, 0);
+  UpdateWindow(surface);
+  EXPECT_EQ(testing::ClientPixels(surface).At(2, 2), RGB(0x00, 0x00, 0xFF)) << "the back colour read while parked";
 }
 
 }  // namespace

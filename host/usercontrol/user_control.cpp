@@ -27,6 +27,14 @@ const char* SurfaceClassName() {
   return name.c_str();
 }
 
+// Where surfaces wait for a container window; one per module and thread.
+HWND ParkingWindow() {
+  static const UniqueWindow parking(
+      CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, App().hInstance(), nullptr));
+  if (!parking) throw RuntimeError(error_number::OutOfMemory, "the user controls' parking window could not be created");
+  return parking.get();
+}
+
 SIZE ClientSize(HWND window) {
   RECT client{};
   GetClientRect(window, &client);
@@ -46,11 +54,18 @@ void UserControl::Attach(UserControlSite& site, const RECT& pixels) {
   site_ = &site;
   window_.reset(CreateWindowExA(0, SurfaceClassName(), "", WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_TABSTOP,
                                 pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top,
-                                site.ContainerWindow(), nullptr, App().hInstance(), this));
+                                site.ContainerWindow() ? site.ContainerWindow() : ParkingWindow(), nullptr,
+                                App().hInstance(), this));
   if (!window_) throw RuntimeError(error_number::OutOfMemory, "the user control window could not be created");
   ownDC_ = GetDC(window_.get());
   fontHandle_ = CreateFontHandle(font_);
   RunEventHandler([this] { UserControl_Initialize(); });
+}
+
+void UserControl::Place(HWND container, const RECT& pixels) {
+  if (GetParent(window_.get()) != container) SetParent(window_.get(), container);
+  SetWindowPos(window_.get(), nullptr, pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void UserControl::InitNew() {

@@ -29,8 +29,11 @@ class UserControl {
   UserControl(const UserControl&) = delete;
   UserControl& operator=(const UserControl&) = delete;
 
-  // Driven by the site, in this order.
+  // Driven by the site, in this order. A site without a window yet (an
+  // ActiveX container loads a control before it activates it in place) gets
+  // the surface hidden in a parking window until it places it.
   void Attach(UserControlSite& site, const RECT& pixels);
+  void Place(HWND container, const RECT& pixels);
   void InitNew();
   void Load(const PropertyBag& bag);
   PropertyBag Save();
