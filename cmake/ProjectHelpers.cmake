@@ -81,15 +81,53 @@ if(WIN32)
   set(REACH_WIDL_INCLUDE /usr/include/wine/wine/windows CACHE PATH "Folder of the standard .idl files")
 endif()
 
+# Also writes the C++ declarations of its interfaces, <name>.h in the current
+# binary folder, for the code that implements them.
 function(reach_add_type_library name idl)
   set(tlb ${CMAKE_CURRENT_BINARY_DIR}/${name}.tlb)
+  set(header ${CMAKE_CURRENT_BINARY_DIR}/${name}.h)
   set(rc ${CMAKE_CURRENT_BINARY_DIR}/${name}_typelib.rc)
-  add_custom_command(OUTPUT ${tlb}
-    COMMAND ${REACH_WIDL} -I${REACH_WIDL_INCLUDE} -L${REACH_STDOLE_DIR} -t -o ${tlb} ${CMAKE_CURRENT_SOURCE_DIR}/${idl}
+  set(widl ${REACH_WIDL} -I${REACH_WIDL_INCLUDE} -L${REACH_STDOLE_DIR})
+  add_custom_command(OUTPUT ${tlb} ${header}
+    COMMAND ${widl} -t -o ${tlb} ${CMAKE_CURRENT_SOURCE_DIR}/${idl}
+    COMMAND ${widl} -h -o ${header} ${CMAKE_CURRENT_SOURCE_DIR}/${idl}
     DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${idl}
-    COMMENT "Type library ${name}.tlb")
-  add_custom_target(${name}_typelib DEPENDS ${tlb})
+    COMMENT "Type library ${name}.tlb and its declarations")
+  add_custom_target(${name}_typelib DEPENDS ${tlb} ${header})
   file(GENERATE OUTPUT ${rc} CONTENT "1 TYPELIB \"${tlb}\"\n")
   set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS ${tlb})
   set(${name}_TYPELIB_RC ${rc} PARENT_SCOPE)
+endfunction()
+
+# A control library served by the runtime: a DLL named <name><SUFFIX> (".ocx"
+# unless given) in the tree's bin/ (tests/ with TEST), with its type library
+# made from IDL as TYPELIB 1, the exports and ordinals of DEF, and version
+# information with OLESelfRegister.
+function(reach_add_control_library name)
+  cmake_parse_arguments(ARG "TEST" "IDL;DEF;SUFFIX;DESCRIPTION" "SOURCES;LIBRARIES" ${ARGN})
+  if(NOT ARG_SUFFIX)
+    set(ARG_SUFFIX .ocx)
+  endif()
+  reach_add_type_library(${name} ${ARG_IDL})
+  set(LIBRARY_NAME ${name})
+  set(LIBRARY_FILE ${name}${ARG_SUFFIX})
+  set(LIBRARY_DESCRIPTION ${ARG_DESCRIPTION})
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/control_library.rc.in ${CMAKE_CURRENT_BINARY_DIR}/${name}_version.rc @ONLY)
+  add_library(${name} SHARED ${ARG_SOURCES} ${CMAKE_CURRENT_SOURCE_DIR}/${ARG_DEF} ${${name}_TYPELIB_RC}
+              ${CMAKE_CURRENT_BINARY_DIR}/${name}_version.rc)
+  add_dependencies(${name} ${name}_typelib)
+  target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_BINARY_DIR})
+  target_link_libraries(${name} PRIVATE host ${ARG_LIBRARIES})
+  set(folder bin)
+  if(ARG_TEST)
+    set(folder tests)
+  endif()
+  set_target_properties(${name} PROPERTIES PREFIX "" SUFFIX ${ARG_SUFFIX}
+                        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/${folder})
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    # The .def names the exports as callers know them; 32-bit code decorates
+    # them (DllGetClassObject@12), which the linker matches without a warning.
+    target_link_options(${name} PRIVATE -Wl,--enable-stdcall-fixup)
+  endif()
+  reach_warnings(${name})
 endfunction()

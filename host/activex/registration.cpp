@@ -20,11 +20,6 @@ std::string ModulePath() {
   return std::string(path.data(), GetModuleFileNameA(ThisModule(), path.data(), static_cast<DWORD>(path.size())));
 }
 
-std::wstring WideModulePath() {
-  std::array<wchar_t, MAX_PATH> path{};
-  return std::wstring(path.data(), GetModuleFileNameW(ThisModule(), path.data(), static_cast<DWORD>(path.size())));
-}
-
 // Writes `key` under the classes root with its default value and, when
 // given, one named value; throws the system's error as an HRESULT.
 void WriteKey(const std::string& key, const std::string& value, const char* name = nullptr,
@@ -67,7 +62,7 @@ void RemoveKey(const std::string& key) { RegDeleteTreeA(HKEY_CLASSES_ROOT, key.c
 HRESULT RegisterControlLibrary(const ControlLibrary& library) noexcept {
   try {
     ComPtr<ITypeLib> typeLibrary;
-    const HRESULT loaded = LoadTypeLibEx(WideModulePath().c_str(), REGKIND_REGISTER, &typeLibrary);
+    const HRESULT loaded = LoadTypeLibEx(ThisModuleFileName().c_str(), REGKIND_REGISTER, &typeLibrary);
     if (FAILED(loaded)) return loaded;
     const std::string path = ModulePath();
     for (const ControlClass& controlClass : library.classes) RegisterClass(library, controlClass, path);
@@ -88,7 +83,7 @@ HRESULT UnregisterControlLibrary(const ControlLibrary& library) noexcept {
       RemoveKey(controlClass.progId);
     }
     ComPtr<ITypeLib> typeLibrary;
-    if (SUCCEEDED(LoadTypeLibEx(WideModulePath().c_str(), REGKIND_NONE, &typeLibrary))) {
+    if (SUCCEEDED(LoadTypeLibEx(ThisModuleFileName().c_str(), REGKIND_NONE, &typeLibrary))) {
       TLIBATTR* attributes = nullptr;
       if (SUCCEEDED(typeLibrary->GetLibAttr(&attributes))) {
         UnRegisterTypeLib(attributes->guid, attributes->wMajorVerNum, attributes->wMinorVerNum, attributes->lcid,

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <windows.h>
+
+namespace host::testing_support {
+
+// The identifiers of the tests' probe library, as its .idl states them.
+inline constexpr GUID kProbeLibraryId = {0x6E0C4A52, 0x3C3B, 0x4B9A, {0x9F, 0x7B, 0x2B, 0x7C, 0x1D, 0x1E, 0x4A, 0x01}};
+inline constexpr CLSID kProbeClassId = {0x6E0C4A52, 0x3C3B, 0x4B9A, {0x9F, 0x7B, 0x2B, 0x7C, 0x1D, 0x1E, 0x4A, 0x03}};
+
+}  // namespace host::testing_support

@@ -1,0 +1,81 @@
+// The runtime tests' control library: one class, served, registered and
+// described through its type library by the runtime, as every control
+// library of ours is.
+#include <windows.h>
+
+#include <array>
+#include <new>
+#include <string>
+
+#include "host/activex/control_library.h"
+#include "host/activex/module_lock.h"
+#include "host/activex/type_library_dispatch.h"
+#include "host/tests/activex/probe_ids.h"
+#include "RuntimeProbe.h"
+
+namespace {
+
+using host::testing_support::kProbeClassId;
+using host::testing_support::kProbeLibraryId;
+
+class ProbeObject final : public host::TypeLibraryDispatch<_Probe> {
+ public:
+  ProbeObject() { host::LockModule(); }
+  ProbeObject(const ProbeObject&) = delete;
+  ProbeObject& operator=(const ProbeObject&) = delete;
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) noexcept override {
+    if (object == nullptr) return E_POINTER;
+    if (iid != IID_IUnknown && iid != IID_IDispatch && iid != __uuidof(_Probe)) {
+      *object = nullptr;
+      return E_NOINTERFACE;
+    }
+    *object = static_cast<_Probe*>(this);
+    AddRef();
+    return S_OK;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() noexcept override { return ++references_; }
+  ULONG STDMETHODCALLTYPE Release() noexcept override {
+    const ULONG left = --references_;
+    if (left == 0) delete this;
+    return left;
+  }
+
+  HRESULT STDMETHODCALLTYPE get_Caption(BSTR* value) noexcept override {
+    if (value == nullptr) return E_POINTER;
+    *value = SysAllocStringLen(caption_.data(), static_cast<UINT>(caption_.size()));
+    return *value != nullptr ? S_OK : E_OUTOFMEMORY;
+  }
+  HRESULT STDMETHODCALLTYPE put_Caption(BSTR value) noexcept override {
+    caption_.assign(value != nullptr ? value : L"", SysStringLen(value));
+    return S_OK;
+  }
+
+ private:
+  ~ProbeObject() { host::UnlockModule(); }
+
+  std::wstring caption_ = L"probe";
+  ULONG references_ = 1;
+};
+
+HRESULT CreateProbe(REFIID iid, void** object) {
+  auto* probe = new (std::nothrow) ProbeObject;
+  if (probe == nullptr) return E_OUTOFMEMORY;
+  const HRESULT result = probe->QueryInterface(iid, object);
+  probe->Release();
+  return result;
+}
+
+constexpr std::array kClasses{host::ControlClass{kProbeClassId, "RuntimeTests.Probe", "Probe", 30000,
+                                                 OLEMISC_RECOMPOSEONRESIZE | OLEMISC_ACTIVATEWHENVISIBLE,
+                                                 &CreateProbe}};
+const host::ControlLibrary kLibrary{kProbeLibraryId, 1, 0, kClasses};
+
+}  // namespace
+
+STDAPI DllGetClassObject(REFCLSID classId, REFIID iid, void** object) {
+  return host::ServeClassObject(kLibrary, classId, iid, object);
+}
+STDAPI DllCanUnloadNow() { return host::ServeCanUnloadNow(); }
+STDAPI DllRegisterServer() { return host::RegisterControlLibrary(kLibrary); }
+STDAPI DllUnregisterServer() { return host::UnregisterControlLibrary(kLibrary); }
