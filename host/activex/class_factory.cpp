@@ -2,33 +2,18 @@
 
 #include "host/activex/control_library.h"
 #include "host/activex/module_lock.h"
+#include "host/activex/served_object.h"
 
 namespace host {
 namespace {
 
-// The class object of one control class. It lives by its reference count,
-// as COM objects do, and keeps the module loaded while it lives.
-class ClassFactory final : public IClassFactory {
+// The class object of one control class.
+class ClassFactory final : public ServedObject<IClassFactory> {
  public:
-  explicit ClassFactory(const ControlClass& controlClass) : class_(controlClass) { LockModule(); }
-  ClassFactory(const ClassFactory&) = delete;
-  ClassFactory& operator=(const ClassFactory&) = delete;
+  explicit ClassFactory(const ControlClass& controlClass) : class_(controlClass) {}
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) noexcept override {
-    if (object == nullptr) return E_POINTER;
-    if (iid != IID_IUnknown && iid != IID_IClassFactory) {
-      *object = nullptr;
-      return E_NOINTERFACE;
-    }
-    *object = static_cast<IClassFactory*>(this);
-    AddRef();
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() noexcept override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() noexcept override {
-    const ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
+    return Offer(iid, object, {IID_IClassFactory});
   }
   HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) noexcept override {
     if (object == nullptr) return E_POINTER;
@@ -46,10 +31,7 @@ class ClassFactory final : public IClassFactory {
   }
 
  private:
-  ~ClassFactory() { UnlockModule(); }
-
   const ControlClass& class_;
-  ULONG references_ = 1;
 };
 
 }  // namespace

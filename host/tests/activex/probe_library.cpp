@@ -8,7 +8,7 @@
 #include <string>
 
 #include "host/activex/control_library.h"
-#include "host/activex/module_lock.h"
+#include "host/activex/served_object.h"
 #include "host/activex/type_library_dispatch.h"
 #include "host/tests/activex/probe_ids.h"
 #include "RuntimeProbe.h"
@@ -18,27 +18,10 @@ namespace {
 using host::testing_support::kProbeClassId;
 using host::testing_support::kProbeLibraryId;
 
-class ProbeObject final : public host::TypeLibraryDispatch<_Probe> {
+class ProbeObject final : public host::ServedObject<host::TypeLibraryDispatch<_Probe>> {
  public:
-  ProbeObject() { host::LockModule(); }
-  ProbeObject(const ProbeObject&) = delete;
-  ProbeObject& operator=(const ProbeObject&) = delete;
-
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) noexcept override {
-    if (object == nullptr) return E_POINTER;
-    if (iid != IID_IUnknown && iid != IID_IDispatch && iid != __uuidof(_Probe)) {
-      *object = nullptr;
-      return E_NOINTERFACE;
-    }
-    *object = static_cast<_Probe*>(this);
-    AddRef();
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() noexcept override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() noexcept override {
-    const ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
+    return Offer(iid, object, {IID_IDispatch, __uuidof(_Probe)});
   }
 
   HRESULT STDMETHODCALLTYPE get_Caption(BSTR* value) noexcept override {
@@ -52,10 +35,7 @@ class ProbeObject final : public host::TypeLibraryDispatch<_Probe> {
   }
 
  private:
-  ~ProbeObject() { host::UnlockModule(); }
-
   std::wstring caption_ = L"probe";
-  ULONG references_ = 1;
 };
 
 HRESULT CreateProbe(REFIID iid, void** object) {
