@@ -4,6 +4,7 @@
 // windows.h first: oleauto.h relies on its types.
 #include <oleauto.h>
 
+#include <new>
 #include <string_view>
 
 #include "host/runtime/error.h"
@@ -29,5 +30,24 @@ inline void ThrowIfFailed(HRESULT result) {
 // information carry its number, description and `source`. Returns
 // DISP_E_EXCEPTION. Never throws.
 HRESULT ReportDispatchException(const RuntimeError& error, std::string_view source, EXCEPINFO* exception) noexcept;
+
+// Runs the body of a dual interface's member for its vtable entry. A
+// run-time error it raises is reported as above and returned as the
+// control's HRESULT, which the type library's Invoke hands late-bound callers
+// as DISP_E_EXCEPTION with the error's number, description and source.
+template <typename Body>
+HRESULT RunMember(std::string_view source, Body&& body) noexcept {
+  try {
+    body();
+    return S_OK;
+  } catch (const RuntimeError& error) {
+    ReportDispatchException(error, source, nullptr);
+    return ControlErrorResult(error.Number());
+  } catch (const std::bad_alloc&) {
+    return E_OUTOFMEMORY;
+  } catch (...) {
+    return E_UNEXPECTED;
+  }
+}
 
 }  // namespace host

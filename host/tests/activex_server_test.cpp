@@ -3,11 +3,13 @@
 #include <windows.h>
 
 #include <array>
+#include <fstream>
 #include <string>
 
 #include "host/com/com_ptr.h"
 #include "host/com/dispatch_call.h"
 #include "host/tests/activex/probe_ids.h"
+#include "host/win32/unique_handle.h"
 
 namespace host {
 namespace {
@@ -45,21 +47,47 @@ std::string ValueOf(const std::string& key, const char* name = nullptr) {
   return value.data();
 }
 
-// Runs regsvr32 silently on the library, as an installer does; its exit code.
-DWORD Regsvr32(const std::string& options) {
-  std::string commandLine = "regsvr32 /s " + options + " \"" + LibraryPath() + "\"";
+struct Finished {
+  DWORD exitCode;
+  std::string output;
+};
+
+// Runs a command line to its end, collecting what it writes to its standard output.
+Finished RunToTheEnd(std::string commandLine) {
+  SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+  HANDLE readEnd = nullptr;
+  HANDLE writeEnd = nullptr;
+  if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0)) return {GetLastError(), {}};
+  const UniqueKernelHandle reading(readEnd);
+  UniqueKernelHandle writing(writeEnd);
+  SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-    return GetLastError();
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = writeEnd;
+  startup.hStdError = writeEnd;
+  PROCESS_INFORMATION started{};
+  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+                      &started)) {
+    return {GetLastError(), {}};
   }
-  WaitForSingleObject(process.hProcess, 60000);
-  DWORD exitCode = STILL_ACTIVE;
-  GetExitCodeProcess(process.hProcess, &exitCode);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return exitCode;
+  const UniqueKernelHandle process(started.hProcess);
+  const UniqueKernelHandle thread(started.hThread);
+  writing.reset();  // the pipe ends when the program's copy closes
+  Finished finished{STILL_ACTIVE, {}};
+  std::array<char, 4096> chunk{};
+  DWORD read = 0;
+  while (ReadFile(readEnd, chunk.data(), static_cast<DWORD>(chunk.size()), &read, nullptr) && read > 0) {
+    finished.output.append(chunk.data(), read);
+  }
+  WaitForSingleObject(process.get(), 60000);
+  GetExitCodeProcess(process.get(), &finished.exitCode);
+  return finished;
+}
+
+// Runs regsvr32 silently on the library, as an installer does; its exit code.
+DWORD Regsvr32(const std::string& options) {
+  return RunToTheEnd("regsvr32 /s " + options + " \"" + LibraryPath() + "\"").exitCode;
 }
 
 class ActiveXServerTest : public ::testing::Test {
@@ -140,6 +168,30 @@ TEST_F(ActiveXServerTest, Regsvr32RegistersTheClassForCreationByProgIdAndUnregis
   EXPECT_NE(CLSIDFromProgID(kProbeProgId, &found), S_OK);
   EXPECT_EQ(CoCreateInstance(kProbeClassId, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&probe)), REGDB_E_CLASSNOTREG);
   EXPECT_NE(LoadRegTypeLib(kProbeLibraryId, 1, 0, 0x0409, &registered), S_OK);
+}
+
+// A container we did not write: VBScript creates the probe by its ProgID,
+// sets and reads a property, calls methods and traps the errors they raise.
+TEST_F(ActiveXServerTest, AScriptUsesTheProbeAndSeesTheErrorsItRaises) {
+  ASSERT_EQ(Regsvr32(""), 0u);
+  const char* script = "probe.vbs";
+  std::ofstream(script) << "Set probe = CreateObject(\"RuntimeTests.Probe\")\r\n"
+                           "probe.Caption = \"from script\"\r\n"
+                           "WScript.Echo probe.Caption & \"|\" & probe.Twice(21)\r\n"
+                           "On Error Resume Next\r\n"
+                           "probe.Fail 383\r\n"
+                           "WScript.Echo Err.Number & \"|\" & Err.Description & \"|\" & Err.Source\r\n"
+                           "Err.Clear\r\n"
+                           "probe.Twice 2000000000\r\n"
+                           "WScript.Echo Err.Number\r\n";
+  const Finished finished = RunToTheEnd(std::string("cscript //nologo ") + script);
+  DeleteFileA(script);
+  EXPECT_EQ(Regsvr32("/u"), 0u);
+  EXPECT_EQ(finished.exitCode, 0u) << finished.output;
+  EXPECT_EQ(finished.output,
+            "from script|42\r\n"
+            "383|the probe failed as asked|RuntimeTests.Probe\r\n"
+            "6\r\n");
 }
 
 }  // namespace

@@ -10,6 +10,8 @@
 #include "host/activex/control_library.h"
 #include "host/activex/served_object.h"
 #include "host/activex/type_library_dispatch.h"
+#include "host/com/com_error.h"
+#include "host/runtime/error.h"
 #include "host/tests/activex/probe_ids.h"
 #include "RuntimeProbe.h"
 
@@ -32,6 +34,16 @@ class ProbeObject final : public host::ServedObject<host::TypeLibraryDispatch<_P
   HRESULT STDMETHODCALLTYPE put_Caption(BSTR value) noexcept override {
     caption_.assign(value != nullptr ? value : L"", SysStringLen(value));
     return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE Twice(LONG value, LONG* result) noexcept override {
+    if (result == nullptr) return E_POINTER;
+    return host::RunMember("RuntimeTests.Probe", [&] {
+      if (value > 0x3FFFFFFF || value < -0x40000000) throw host::RuntimeError(host::error_number::Overflow);
+      *result = 2 * value;
+    });
+  }
+  HRESULT STDMETHODCALLTYPE Fail(LONG number) noexcept override {
+    return host::RunMember("RuntimeTests.Probe", [&] { throw host::RuntimeError(number, "the probe failed as asked"); });
   }
 
  private:
