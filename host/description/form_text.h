@@ -29,16 +29,29 @@ struct PropertyGroup {
   PropertyBlock block;
 };
 
+// A control library a form's ActiveX controls come from, as an
+// `Object = "{type library}#major.minor#locale"; "File.ocx"` line before the
+// form's Begin names it.
+struct ControlLibraryReference {
+  std::string typeLibraryId;  // "{...}" as written
+  unsigned majorVersion = 0;
+  unsigned minorVersion = 0;
+  unsigned long localeId = 0;
+  std::string fileName;
+};
+
 // A Begin ... End block: the form itself, a control or a menu.
 struct ObjectDescription {
   std::string className;
   std::string name;
   PropertyBlock properties;
   std::vector<ObjectDescription> children;
+  // The form's only: the control libraries its controls come from.
+  std::vector<ControlLibraryReference> libraries;
 };
 
-// Reads form-description text (a VERSION line, then one Begin block; what
-// follows its End is ignored). Malformed structure raises error 380 naming
+// Reads form-description text (a VERSION line, `Object =` lines, then one
+// Begin block; what follows its End is ignored). Malformed structure raises error 380 naming
 // the source and the line.
 ObjectDescription ParseFormText(std::string_view text, std::string_view sourceName);
 

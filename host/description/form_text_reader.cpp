@@ -1,4 +1,7 @@
+#include <charconv>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "host/description/form_text.h"
 #include "host/runtime/ascii_text.h"
@@ -43,8 +46,17 @@ class Reader {
   Reader(std::string_view text, std::string_view sourceName) : text_(text), source_(sourceName) {}
 
   ObjectDescription ReadForm() {
+    std::vector<ControlLibraryReference> libraries;
     while (NextLine()) {
-      if (OpensBlock(line_, "Begin")) return ReadObject(1);
+      if (OpensBlock(line_, "Begin")) {
+        ObjectDescription form = ReadObject(1);
+        form.libraries = std::move(libraries);
+        return form;
+      }
+      const std::size_t equals = line_.find('=');
+      if (equals != std::string_view::npos && EqualsIgnoreCase(TrimBlanks(line_.substr(0, equals)), "Object")) {
+        libraries.push_back(ReadLibraryReference(TrimBlanks(line_.substr(equals + 1))));
+      }
     }
     Fail("no Begin block");
   }
@@ -106,6 +118,40 @@ class Reader {
       }
     }
     Fail("BeginProperty " + group.name + " has no EndProperty");
+  }
+
+  // `"{GUID}#1.0#0"; "File.ocx"`: the type library, its version and locale, and its file.
+  ControlLibraryReference ReadLibraryReference(std::string_view value) {
+    const auto fail = [&] { Fail("expected Object = \"{type library}#version#locale\"; \"file\""); };
+    const std::size_t separator = value.find(';');
+    const std::string_view library = TrimBlanks(value.substr(0, separator));
+    const std::string_view file = separator == std::string_view::npos ? "" : TrimBlanks(value.substr(separator + 1));
+    if (library.size() < 2 || library.front() != '"' || library.back() != '"' || file.size() < 2 || file.front() != '"' ||
+        file.back() != '"') {
+      fail();
+    }
+    const std::string_view fields = library.substr(1, library.size() - 2);
+    const std::size_t firstHash = fields.find('#');
+    const std::size_t secondHash = fields.find('#', firstHash + 1);
+    const std::size_t dot = fields.find('.', firstHash + 1);
+    if (firstHash == std::string_view::npos || secondHash == std::string_view::npos || dot > secondHash) fail();
+    ControlLibraryReference reference;
+    reference.typeLibraryId = std::string(fields.substr(0, firstHash));
+    if (!ReadHex(fields.substr(firstHash + 1, dot - firstHash - 1), reference.majorVersion) ||
+        !ReadHex(fields.substr(dot + 1, secondHash - dot - 1), reference.minorVersion) ||
+        !ReadHex(fields.substr(secondHash + 1), reference.localeId) || reference.typeLibraryId.size() != 38 ||
+        reference.typeLibraryId.front() != '{' || reference.typeLibraryId.back() != '}') {
+      fail();
+    }
+    reference.fileName = std::string(file.substr(1, file.size() - 2));
+    return reference;
+  }
+
+  // Version numbers and locales are hexadecimal, as in the registry's type library keys.
+  template <typename Number>
+  static bool ReadHex(std::string_view text, Number& number) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number, 16);
+    return error == std::errc() && end == text.data() + text.size() && !text.empty();
   }
 
   PropertySetting ReadSetting() {

@@ -17,6 +17,7 @@ std::string StandardDescription(Long number) {
     case error_number::InvalidPropertyValue: return "Invalid property value";
     case error_number::PropertyReadOnly: return "Property is read-only";
     case error_number::ObjectRequired: return "Object required";
+    case error_number::CannotCreateObject: return "ActiveX component can't create object";
     case error_number::MemberNotSupported: return "Object doesn't support this property or method";
     case error_number::ArgumentNotOptional: return "Argument not optional";
     case error_number::WrongArgumentCount: return "Wrong number of arguments or invalid property assignment";

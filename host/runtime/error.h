@@ -23,6 +23,7 @@ inline constexpr Long ControlArrayElementMissing = 340;
 inline constexpr Long InvalidPropertyValue = 380;
 inline constexpr Long PropertyReadOnly = 383;
 inline constexpr Long ObjectRequired = 424;
+inline constexpr Long CannotCreateObject = 429;
 inline constexpr Long MemberNotSupported = 438;
 inline constexpr Long ArgumentNotOptional = 449;
 inline constexpr Long WrongArgumentCount = 450;

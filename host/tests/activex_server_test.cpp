@@ -4,10 +4,14 @@
 
 #include <array>
 #include <fstream>
+#include <functional>
 #include <string>
 
+#include "host/activex/control_class_lookup.h"
 #include "host/com/com_ptr.h"
 #include "host/com/dispatch_call.h"
+#include "host/description/form_text.h"
+#include "host/runtime/error.h"
 #include "host/tests/activex/probe_ids.h"
 #include "host/win32/unique_handle.h"
 
@@ -168,6 +172,39 @@ TEST_F(ActiveXServerTest, Regsvr32RegistersTheClassForCreationByProgIdAndUnregis
   EXPECT_NE(CLSIDFromProgID(kProbeProgId, &found), S_OK);
   EXPECT_EQ(CoCreateInstance(kProbeClassId, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&probe)), REGDB_E_CLASSNOTREG);
   EXPECT_NE(LoadRegTypeLib(kProbeLibraryId, 1, 0, 0x0409, &registered), S_OK);
+}
+
+// The message of the run-time error `call` raises; "" when it raises none.
+std::string ErrorTextOf(const std::function<void()>& call) {
+  try {
+    call();
+  } catch (const RuntimeError& error) {
+    return std::to_string(error.Number()) + " " + error.Description();
+  }
+  return {};
+}
+
+TEST_F(ActiveXServerTest, AFormFindsItsControlsClassesThroughTheLibrariesItNames) {
+  const ObjectDescription form = ParseFormText(
+      "VERSION 5.00\r\n"
+      "Object = \"{6E0C4A52-3C3B-4B9A-9F7B-2B7C1D1E4A01}#1.0#0\"; \"RuntimeProbe.ocx\"\r\n"
+      "Begin VB.Form Form1\r\n   Begin ProbeLibrary.Probe Probe1\r\n   End\r\nEnd\r\n",
+      "Form1");
+  const std::string unregistered = "429 ActiveX component can't create object: Probe1 (ProbeLibrary.Probe) from "
+                                   "RuntimeProbe.ocx; register the control library with regsvr32 and load the form again";
+  EXPECT_EQ(ErrorTextOf([&] { FindControlClass(form.libraries, "ProbeLibrary.Probe", "Probe1"); }), unregistered);
+
+  ASSERT_EQ(Regsvr32(""), 0u);
+  EXPECT_EQ(FindControlClass(form.libraries, form.children[0].className, "Probe1"), kProbeClassId);
+  EXPECT_EQ(FindControlClass(form.libraries, "probelibrary.PROBE", "Probe1"), kProbeClassId) << "names ignore case";
+  EXPECT_EQ(ErrorTextOf([&] { FindControlClass(form.libraries, "ProbeLibrary.Absent", "Absent1"); }),
+            "429 ActiveX component can't create object: Absent1 (ProbeLibrary.Absent) from RuntimeProbe.ocx; "
+            "register the control library with regsvr32 and load the form again");
+  EXPECT_EQ(ErrorTextOf([&] { FindControlClass(form.libraries, "OtherLibrary.Probe", "Other1"); }),
+            "429 ActiveX component can't create object: Other1 (OtherLibrary.Probe) from no control library the form "
+            "names; register the control library with regsvr32 and load the form again");
+  ASSERT_EQ(Regsvr32("/u"), 0u);
+  EXPECT_EQ(ErrorTextOf([&] { FindControlClass(form.libraries, "ProbeLibrary.Probe", "Probe1"); }), unregistered);
 }
 
 // A container we did not write: VBScript creates the probe by its ProgID,

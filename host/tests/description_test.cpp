@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "host/description/form_text.h"
 #include "host/description/property_bag.h"
@@ -53,6 +54,33 @@ TEST(FormText, MalformedStructureRaisesAnErrorNamingTheLine) {
     EXPECT_NE(error.Description().find("Form1"), std::string::npos);
   }
   EXPECT_THROW(ParseFormText("Begin VB.Form Form1\r\n   no equals sign\r\nEnd\r\n", "Form1"), RuntimeError);
+}
+
+TEST(FormText, ObjectLinesNameTheFormsControlLibraries) {
+  const ObjectDescription form = ParseFormText(
+      "VERSION 5.00\r\n"
+      "Object = \"{6E0C4A52-3C3B-4B9A-9F7B-2B7C1D1E4A01}#1.a#409\"; \"RuntimeProbe.ocx\"\r\n"
+      "object=\"{00000000-0000-0000-0000-000000000001}#2.0#0\";\"Other.ocx\"\r\n"
+      "Begin VB.Form Form1\r\nEnd\r\n",
+      "Form1");
+  ASSERT_EQ(form.libraries.size(), 2u);
+  const ControlLibraryReference& probe = form.libraries[0];
+  EXPECT_EQ(probe.typeLibraryId, "{6E0C4A52-3C3B-4B9A-9F7B-2B7C1D1E4A01}");
+  EXPECT_EQ(std::tuple(probe.majorVersion, probe.minorVersion, probe.localeId), std::tuple(1u, 10u, 0x409ul));
+  EXPECT_EQ(probe.fileName, "RuntimeProbe.ocx");
+  EXPECT_EQ(form.libraries[1].fileName, "Other.ocx");
+
+  const char* malformed[] = {
+      "Object = \"{6E0C4A52-3C3B-4B9A-9F7B-2B7C1D1E4A01}#1.0#0\"",              // no file
+      "Object = \"{6E0C4A52-3C3B-4B9A-9F7B-2B7C1D1E4A01}#1#0\"; \"a.ocx\"",       // no minor version
+      "Object = \"{6E0C4A52-3C3B-4B9A}#1.0#0\"; \"a.ocx\"",                      // not a GUID
+      "Object = \"{6E0C4A52-3C3B-4B9A-9F7B-2B7C1D1E4A01}#1.0#zz\"; \"a.ocx\"",    // no locale
+      "Object = {6E0C4A52-3C3B-4B9A-9F7B-2B7C1D1E4A01}#1.0#0; a.ocx",              // unquoted
+  };
+  for (const char* line : malformed) {
+    EXPECT_EQ(ErrorNumberOf([&] { ParseFormText(std::string(line) + "\r\nBegin VB.Form F\r\nEnd\r\n", "F"); }), 380)
+        << line;
+  }
 }
 
 // A form holding `levels` blocks in all, each inside the one before.
