@@ -70,7 +70,19 @@ endfunction()
 # resource script that embeds it as TYPELIB 1, as a control library carries it.
 # Sets <name>_TYPELIB_RC for the sources of the module that carries it. Wine's
 # development files give widl the standard .idl files and stdole2.tlb.
-if(WIN32)
+if(WIN32 AND CMAKE_HOST_WIN32)
+  # MSYS2: its widl, the standard .idl files beside MinGW's headers, and the
+  # system's own stdole2.tlb (SysWOW64 holds the 32-bit one on a 64-bit system).
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(REACH_WIDL widl --win64 CACHE STRING "widl and its architecture flag")
+    set(REACH_STDOLE_DIR $ENV{SystemRoot}/System32 CACHE PATH "Folder of stdole2.tlb")
+  else()
+    set(REACH_WIDL widl --win32 CACHE STRING "widl and its architecture flag")
+    set(REACH_STDOLE_DIR $ENV{SystemRoot}/SysWOW64 CACHE PATH "Folder of stdole2.tlb")
+  endif()
+  get_filename_component(compiler_root ${CMAKE_CXX_COMPILER} DIRECTORY)
+  set(REACH_WIDL_INCLUDE ${compiler_root}/../include CACHE PATH "Folder of the standard .idl files")
+elseif(WIN32)
   if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     set(REACH_WIDL x86_64-w64-mingw32-widl --win64 CACHE STRING "widl and its architecture flag")
     set(REACH_STDOLE_DIR /usr/lib/x86_64-linux-gnu/wine/x86_64-windows CACHE PATH "Folder of stdole2.tlb")
