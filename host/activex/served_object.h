@@ -39,7 +39,11 @@ class ServedObject : public Primary {
       for (const IID& one : offered) found = found || one == iid;
       if (!found) return E_NOINTERFACE;
     }
-    *object = static_cast<Primary*>(this);
+    return Hand(static_cast<Primary*>(this), object);
+  }
+  // QueryInterface's answer with one of the object's other interfaces.
+  HRESULT Hand(IUnknown* offered, void** object) noexcept {
+    *object = offered;
     AddRef();
     return S_OK;
   }

@@ -33,9 +33,7 @@ struct ExceptionInfo {
   }
 };
 
-Variant Invoke(IDispatch& object, std::string_view name, WORD flags, std::vector<VARIANTARG> passed,
-               bool namedPut) {
-  const DISPID id = MemberId(object, name);
+Variant Invoke(IDispatch& object, DISPID id, WORD flags, std::vector<VARIANTARG> passed, bool namedPut) {
   DISPID putId = DISPID_PROPERTYPUT;
   // IDispatch takes its arguments last first.
   DISPPARAMS parameters{passed.empty() ? nullptr : passed.data(), namedPut ? &putId : nullptr,
@@ -75,16 +73,20 @@ VARIANTARG Argument::AsPassed() const {
 }
 
 Variant GetProperty(IDispatch& object, std::string_view name, std::initializer_list<Argument> arguments) {
-  return Invoke(object, name, DISPATCH_PROPERTYGET, LastFirst(arguments), false);
+  return Invoke(object, MemberId(object, name), DISPATCH_PROPERTYGET, LastFirst(arguments), false);
 }
 
 void PutProperty(IDispatch& object, std::string_view name, const Variant& value) {
   const WORD flags = value.Type() == VT_DISPATCH ? DISPATCH_PROPERTYPUTREF : DISPATCH_PROPERTYPUT;
-  Invoke(object, name, flags, {value.get()}, true);
+  Invoke(object, MemberId(object, name), flags, {value.get()}, true);
 }
 
 Variant CallMethod(IDispatch& object, std::string_view name, std::initializer_list<Argument> arguments) {
-  return Invoke(object, name, DISPATCH_METHOD | DISPATCH_PROPERTYGET, LastFirst(arguments), false);
+  return CallMember(object, MemberId(object, name), arguments);
+}
+
+Variant CallMember(IDispatch& object, DISPID id, std::initializer_list<Argument> arguments) {
+  return Invoke(object, id, DISPATCH_METHOD | DISPATCH_PROPERTYGET, LastFirst(arguments), false);
 }
 
 }  // namespace host

@@ -34,5 +34,7 @@ class Argument {
 Variant GetProperty(IDispatch& object, std::string_view name, std::initializer_list<Argument> arguments = {});
 void PutProperty(IDispatch& object, std::string_view name, const Variant& value);
 Variant CallMethod(IDispatch& object, std::string_view name, std::initializer_list<Argument> arguments = {});
+// The same by the member's DISPID, as events reach their sinks.
+Variant CallMember(IDispatch& object, DISPID id, std::initializer_list<Argument> arguments = {});
 
 }  // namespace host

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+// windows.h first: ocidl.h relies on its types.
+#include <ocidl.h>
+#include <olectl.h>
 
 #include <array>
 #include <fstream>
@@ -19,6 +22,7 @@ namespace host {
 namespace {
 
 using testing_support::kProbeClassId;
+using testing_support::kProbeEventsId;
 using testing_support::kProbeLibraryId;
 
 constexpr char kProbeKey[] = "CLSID\\{6E0C4A52-3C3B-4B9A-9F7B-2B7C1D1E4A03}";
@@ -140,6 +144,79 @@ TEST_F(ActiveXServerTest, TheLibraryCanUnloadOnlyWithoutObjectsClassObjectsOrLoc
   factory->LockServer(FALSE);
   factory.Reset();
   EXPECT_EQ(exports_.canUnloadNow(), S_OK);
+}
+
+// A container's sink for the probe's events: it answers Asked with twice the
+// question, through the by-reference argument.
+class AnsweringSink final : public IDispatch {
+ public:
+  int calls = 0;
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) noexcept override {
+    *object = iid == IID_IUnknown || iid == IID_IDispatch ? this : nullptr;
+    if (*object == nullptr) return E_NOINTERFACE;
+    AddRef();
+    return S_OK;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() noexcept override { return ++references_; }
+  ULONG STDMETHODCALLTYPE Release() noexcept override { return --references_; }  // lives on the test's stack
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) noexcept override {
+    *count = 0;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) noexcept override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) noexcept override {
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT*, EXCEPINFO*,
+                                   UINT*) noexcept override {
+    ++calls;
+    if (id != 1 || parameters->cArgs != 2) return DISP_E_MEMBERNOTFOUND;
+    const VARIANTARG& question = parameters->rgvarg[1];  // arguments come last first
+    VARIANTARG& answer = parameters->rgvarg[0];
+    if (question.vt != VT_I4 || answer.vt != (VT_BYREF | VT_VARIANT)) return DISP_E_TYPEMISMATCH;
+    VariantClear(answer.pvarVal);
+    answer.pvarVal->vt = VT_I4;
+    answer.pvarVal->lVal = 2 * question.lVal;
+    return S_OK;
+  }
+
+ private:
+  ULONG references_ = 0;
+};
+
+TEST_F(ActiveXServerTest, EventsReachConnectedSinksAndTheirByRefAnswersReachTheControl) {
+  ComPtr<IClassFactory> factory;
+  ASSERT_EQ(exports_.getClassObject(kProbeClassId, IID_PPV_ARGS(&factory)), S_OK);
+  ComPtr<IDispatch> probe;
+  ASSERT_EQ(factory->CreateInstance(nullptr, IID_PPV_ARGS(&probe)), S_OK);
+
+  ComPtr<IProvideClassInfo2> classInfo;
+  ASSERT_EQ(probe.As(&classInfo), S_OK);
+  GUID events{};
+  ASSERT_EQ(classInfo->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &events), S_OK);
+  EXPECT_EQ(events, kProbeEventsId);
+  ComPtr<ITypeInfo> coclass;
+  ASSERT_EQ(classInfo->GetClassInfo(&coclass), S_OK);
+  TYPEATTR* attributes = nullptr;
+  ASSERT_EQ(coclass->GetTypeAttr(&attributes), S_OK);
+  EXPECT_EQ(attributes->guid, kProbeClassId);
+  coclass->ReleaseTypeAttr(attributes);
+
+  ComPtr<IConnectionPointContainer> container;
+  ASSERT_EQ(probe.As(&container), S_OK);
+  ComPtr<IConnectionPoint> point;
+  EXPECT_EQ(container->FindConnectionPoint(IID_IDispatch, &point), CONNECT_E_NOCONNECTION);
+  ASSERT_EQ(container->FindConnectionPoint(kProbeEventsId, &point), S_OK);
+  AnsweringSink sink;
+  DWORD cookie = 0;
+  ASSERT_EQ(point->Advise(&sink, &cookie), S_OK);
+  EXPECT_EQ(CallMethod(*probe.Get(), "Ask", {Variant(Long{21})}).ToLong(), 42) << "the sink's answer came back";
+  EXPECT_EQ(sink.calls, 1);
+  ASSERT_EQ(point->Unadvise(cookie), S_OK);
+  EXPECT_EQ(point->Unadvise(cookie), CONNECT_E_NOCONNECTION);
+  EXPECT_EQ(CallMethod(*probe.Get(), "Ask", {Variant(Long{21})}).ToLong(), 0) << "nobody answers";
+  EXPECT_EQ(sink.calls, 1);
 }
 
 TEST_F(ActiveXServerTest, Regsvr32RegistersTheClassForCreationByProgIdAndUnregistersItAll) {

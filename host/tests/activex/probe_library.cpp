@@ -8,6 +8,7 @@
 #include <string>
 
 #include "host/activex/control_library.h"
+#include "host/activex/event_source.h"
 #include "host/activex/served_object.h"
 #include "host/activex/type_library_dispatch.h"
 #include "host/com/com_error.h"
@@ -23,6 +24,11 @@ using host::testing_support::kProbeLibraryId;
 class ProbeObject final : public host::ServedObject<host::TypeLibraryDispatch<_Probe>> {
  public:
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) noexcept override {
+    if (object == nullptr) return E_POINTER;
+    if (iid == IID_IConnectionPointContainer) return Hand(static_cast<IConnectionPointContainer*>(&events_), object);
+    if (iid == IID_IProvideClassInfo || iid == IID_IProvideClassInfo2) {
+      return Hand(static_cast<IProvideClassInfo2*>(&events_), object);
+    }
     return Offer(iid, object, {IID_IDispatch, __uuidof(_Probe)});
   }
 
@@ -42,12 +48,22 @@ class ProbeObject final : public host::ServedObject<host::TypeLibraryDispatch<_P
       *result = 2 * value;
     });
   }
+  // Raises Asked(question, answer): what the handlers leave in the answer is the answer.
+  HRESULT STDMETHODCALLTYPE Ask(LONG question, LONG* answer) noexcept override {
+    if (answer == nullptr) return E_POINTER;
+    return host::RunMember("RuntimeTests.Probe", [&] {
+      host::Variant given(host::Long{0});
+      events_.Raise(1, {host::Variant(host::Long{question}), host::Argument::ByRef(given)});
+      *answer = given.ToLong();
+    });
+  }
   HRESULT STDMETHODCALLTYPE Fail(LONG number) noexcept override {
     return host::RunMember("RuntimeTests.Probe", [&] { throw host::RuntimeError(number, "the probe failed as asked"); });
   }
 
  private:
   std::wstring caption_ = L"probe";
+  host::EventSource events_{*static_cast<_Probe*>(this), kProbeClassId, __uuidof(__Probe)};
 };
 
 HRESULT CreateProbe(REFIID iid, void** object) {
