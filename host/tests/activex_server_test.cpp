@@ -16,6 +16,7 @@
 #include "host/description/form_text.h"
 #include "host/runtime/error.h"
 #include "host/tests/activex/probe_ids.h"
+#include "host/win32/bstr.h"
 #include "host/win32/unique_handle.h"
 
 namespace host {
@@ -118,6 +119,65 @@ class ActiveXServerTest : public ::testing::Test {
   HMODULE library_ = nullptr;
   Exports exports_{};
 };
+
+// The type library as the build embeds it: the tree's architecture, and what
+// containers read of each type (flags, members, help strings).
+TEST_F(ActiveXServerTest, TheEmbeddedTypeLibraryDescribesTheClassAsAControl) {
+  ComPtr<ITypeLib> library;
+  ASSERT_EQ(LoadTypeLibEx(Bstr(LibraryPath()).get(), REGKIND_NONE, &library), S_OK);
+  TLIBATTR* libraryAttributes = nullptr;
+  ASSERT_EQ(library->GetLibAttr(&libraryAttributes), S_OK);
+  EXPECT_EQ(libraryAttributes->guid, kProbeLibraryId);
+  EXPECT_EQ(libraryAttributes->syskind, sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32);
+  library->ReleaseTLibAttr(libraryAttributes);
+
+  const struct {
+    const char* name;
+    TYPEKIND kind;
+    WORD flags;  // those of interest to containers
+  } types[] = {
+      {"ProbeMood", TKIND_ENUM, 0},
+      {"_Probe", TKIND_DISPATCH, TYPEFLAG_FHIDDEN | TYPEFLAG_FDUAL},
+      {"__Probe", TKIND_DISPATCH, TYPEFLAG_FHIDDEN},
+      {"Probe", TKIND_COCLASS, TYPEFLAG_FCONTROL | TYPEFLAG_FCANCREATE},
+  };
+  for (const auto& expected : types) {
+    ComPtr<ITypeInfo> info;
+    MEMBERID member = 0;
+    USHORT found = 1;
+    Bstr name(expected.name);
+    ASSERT_EQ(library->FindName(name.get(), 0, &info, &member, &found), S_OK) << expected.name;
+    ASSERT_EQ(found, 1) << expected.name;
+    TYPEATTR* attributes = nullptr;
+    ASSERT_EQ(info->GetTypeAttr(&attributes), S_OK);
+    EXPECT_EQ(attributes->typekind, expected.kind) << expected.name;
+    EXPECT_EQ(attributes->wTypeFlags & (TYPEFLAG_FHIDDEN | TYPEFLAG_FDUAL | TYPEFLAG_FCONTROL | TYPEFLAG_FCANCREATE),
+              expected.flags)
+        << expected.name;
+    info->ReleaseTypeAttr(attributes);
+  }
+
+  ComPtr<ITypeInfo> mood;
+  ComPtr<ITypeInfo> probe;
+  MEMBERID member = 0;
+  USHORT found = 1;
+  ASSERT_EQ(library->FindName(Bstr("ProbeMood").get(), 0, &mood, &member, &found), S_OK);
+  VARDESC* curious = nullptr;
+  ASSERT_EQ(mood->GetVarDesc(1, &curious), S_OK);
+  EXPECT_EQ(curious->lpvarValue->lVal, 7);
+  Bstr curiousName;
+  mood->GetDocumentation(curious->memid, curiousName.put(), nullptr, nullptr, nullptr);
+  mood->ReleaseVarDesc(curious);
+  EXPECT_EQ(curiousName.ToAnsi(), "pmCurious");
+  Bstr moodHelp;
+  ASSERT_EQ(mood->GetDocumentation(MEMBERID_NIL, nullptr, moodHelp.put(), nullptr, nullptr), S_OK);
+  EXPECT_EQ(moodHelp.ToAnsi(), "How the probe answers");
+  found = 1;
+  ASSERT_EQ(library->FindName(Bstr("_Probe").get(), 0, &probe, &member, &found), S_OK);
+  Bstr captionHelp;
+  ASSERT_EQ(probe->GetDocumentation(1, nullptr, captionHelp.put(), nullptr, nullptr), S_OK);
+  EXPECT_EQ(captionHelp.ToAnsi(), "Returns/sets the probe's caption.");
+}
 
 TEST_F(ActiveXServerTest, ClassObjectsAreServedForTheLibrarysClassesOnly) {
   ComPtr<IClassFactory> factory;
