@@ -176,8 +176,16 @@ T PropertyBag::ReadProperty(std::string_view key, std::type_identity_t<T> defaul
 template <typename T>
 void PropertyBag::WriteProperty(std::string_view key, const std::type_identity_t<T>& value,
                                 const std::type_identity_t<T>& defaultValue) {
+  if (value == defaultValue) {
+    Remove(key);
+  } else {
+    SetProperty<T>(key, value);
+  }
+}
+
+template <typename T>
+void PropertyBag::SetProperty(std::string_view key, const std::type_identity_t<T>& value) {
   Remove(key);
-  if (value == defaultValue) return;
   if constexpr (std::is_same_v<T, Font>) {
     block_.groups.push_back({std::string(key), EncodeFont(value)});
   } else {
@@ -197,7 +205,8 @@ void PropertyBag::Remove(std::string_view key) {
 #define HOST_PROPERTY_BAG_TYPE(T)                                                                   \
   template T PropertyBag::ReadProperty<T>(std::string_view, std::type_identity_t<T>) const;        \
   template void PropertyBag::WriteProperty<T>(std::string_view, const std::type_identity_t<T>&, \
-                                              const std::type_identity_t<T>&);
+                                              const std::type_identity_t<T>&);                     \
+  template void PropertyBag::SetProperty<T>(std::string_view, const std::type_identity_t<T>&);
 HOST_PROPERTY_BAG_TYPE(Integer)
 HOST_PROPERTY_BAG_TYPE(Long)
 HOST_PROPERTY_BAG_TYPE(Single)

@@ -29,6 +29,9 @@ class PropertyBag {
   template <typename T>
   void WriteProperty(std::string_view key, const std::type_identity_t<T>& value,
                      const std::type_identity_t<T>& defaultValue);
+  // Stores the value whatever it is, replacing a stored one.
+  template <typename T>
+  void SetProperty(std::string_view key, const std::type_identity_t<T>& value);
 
   bool Contains(std::string_view key) const;
   const PropertyBlock& Block() const { return block_; }

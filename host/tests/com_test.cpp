@@ -5,10 +5,12 @@
 #include <string>
 #include <utility>
 
+#include "host/activex/com_property_bag.h"
 #include "host/com/com_error.h"
 #include "host/com/com_ptr.h"
 #include "host/com/dispatch_call.h"
 #include "host/com/variant.h"
+#include "host/description/form_text.h"
 #include "host/runtime/error.h"
 #include "host/testing/raised_error.h"
 
@@ -146,6 +148,45 @@ TEST(LateBoundCalls, PassByReferenceAndLeaveOptionalArgumentsOut) {
   CallMethod(doubler, "Twice", {Argument::ByRef(value), Variant::Missing()});
   EXPECT_EQ(value.ToLong(), 42) << "the member's change is seen by the caller";
   EXPECT_TRUE(doubler.extraLeftOut);
+}
+
+// What an ActiveX control reads from and writes to its stored settings.
+TEST(ComPropertyBagOverSettings, ReadsAsTheControlAsksAndWritesFormText) {
+  const ObjectDescription form = ParseFormText(
+      "Begin VB.Form F\r\n   Caption = \"hello\"\r\n   Count = 42\r\n   Flag = -1  'True\r\n"
+      "   Colour = &H00FF00FF&\r\n   Ratio = 2.5\r\nEnd\r\n",
+      "F");
+  ComPtr<ComPropertyBag> bag;
+  bag.Attach(new ComPropertyBag(PropertyBag(form.properties, "F")));
+  const struct {
+    const wchar_t* key;
+    VARTYPE asked;
+    HRESULT result;
+    std::string text;  // the value read, as text
+    VARTYPE given;
+  } reads[] = {
+      {L"Caption", VT_EMPTY, S_OK, "hello", VT_BSTR},   {L"caption", VT_BSTR, S_OK, "hello", VT_BSTR},
+      {L"Count", VT_I4, S_OK, "42", VT_I4},             {L"Count", VT_I2, S_OK, "42", VT_I2},
+      {L"Count", VT_BSTR, S_OK, "42", VT_BSTR},         {L"Flag", VT_BOOL, S_OK, "-1", VT_BOOL},
+      {L"Colour", VT_UI4, S_OK, "16711935", VT_UI4},    {L"Ratio", VT_R4, S_OK, "2.5", VT_R4},
+      {L"Missing", VT_I4, E_INVALIDARG, "", VT_I4},     {L"Caption", VT_I4, DISP_E_TYPEMISMATCH, "", VT_I4},
+  };
+  for (const auto& read : reads) {
+    Variant value;
+    value.put()->vt = read.asked;
+    EXPECT_EQ(bag->Read(read.key, value.get(), nullptr), read.result) << read.asked;
+    if (read.result != S_OK) continue;
+    EXPECT_EQ(value.Type(), read.given);
+    EXPECT_EQ(value.ToString(), read.text);
+  }
+
+  Variant count(Long{7});
+  Variant caption("say \"hi\"");
+  ASSERT_EQ(bag->Write(L"Count", count.get()), S_OK);
+  ASSERT_EQ(bag->Write(L"NewKey", caption.get()), S_OK);
+  EXPECT_EQ(WritePropertyBlock(bag->Bag().Block(), 1),
+            "   Caption = \"hello\"\r\n   Flag = -1\r\n   Colour = &H00FF00FF&\r\n   Ratio = 2.5\r\n   Count = 7\r\n"
+            "   NewKey = \"say \"\"hi\"\"\"\r\n");
 }
 
 }  // namespace

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <windows.h>
+// windows.h first: ocidl.h relies on its types.
+#include <ocidl.h>
+
+#include <utility>
+
+#include "host/activex/served_object.h"
+#include "host/description/property_bag.h"
+
+namespace host {
+
+// A control's stored settings as an ActiveX control reads and writes them
+// through IPropertyBag when a form loads or saves it. A read converts the
+// stored text to the type the control asks for (to text when it asks for
+// none); a write stores the value as form text. Fonts are not carried yet.
+class ComPropertyBag final : public ServedObject<IPropertyBag> {
+ public:
+  explicit ComPropertyBag(PropertyBag bag) : bag_(std::move(bag)) {}
+  const PropertyBag& Bag() const { return bag_; }
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) noexcept override {
+    return Offer(iid, object, {IID_IPropertyBag});
+  }
+  HRESULT STDMETHODCALLTYPE Read(LPCOLESTR name, VARIANT* value, IErrorLog* log) noexcept override;
+  HRESULT STDMETHODCALLTYPE Write(LPCOLESTR name, VARIANT* value) noexcept override;
+
+ private:
+  PropertyBag bag_;
+};
+
+}  // namespace host
