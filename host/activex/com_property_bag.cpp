@@ -1,8 +1,11 @@
 #include "host/activex/com_property_bag.h"
 
+#include <cmath>
 #include <new>
+#include <optional>
 #include <string>
 
+#include "host/com/com_ptr.h"
 #include "host/com/variant.h"
 #include "host/runtime/error.h"
 #include "host/win32/bstr.h"
@@ -16,9 +19,57 @@ std::string KeyOf(LPCOLESTR name) {
   return key.ToAnsi();
 }
 
+// A standard font object, as containers hand fonts to controls.
+Variant FontObject(const Font& font) {
+  const Bstr name(font.Name);
+  FONTDESC description{};
+  description.cbSizeofstruct = sizeof description;
+  description.lpstrName = name.get();
+  description.cySize.int64 = std::llround(static_cast<double>(font.Size) * 10000.0);
+  description.sWeight = static_cast<SHORT>(font.Weight());
+  description.sCharset = static_cast<SHORT>(font.Charset);
+  description.fItalic = font.Italic;
+  description.fUnderline = font.Underline;
+  description.fStrikethrough = font.Strikethrough;
+  ComPtr<IDispatch> object;
+  if (FAILED(OleCreateFontIndirect(&description, IID_PPV_ARGS(&object)))) {
+    throw RuntimeError(error_number::OutOfMemory, "the font object could not be created");
+  }
+  return Variant(object.Get());
+}
+
+// What a font object describes; nothing when the object is no font.
+std::optional<Font> FontOf(IUnknown* object) {
+  ComPtr<IFont> font;
+  if (object == nullptr || FAILED(object->QueryInterface(IID_PPV_ARGS(&font)))) return std::nullopt;
+  Font read;
+  Bstr name;
+  CY size{};
+  BOOL bold = FALSE;
+  BOOL italic = FALSE;
+  BOOL underline = FALSE;
+  BOOL strikethrough = FALSE;
+  SHORT charset = 0;
+  if (FAILED(font->get_Name(name.put())) || FAILED(font->get_Size(&size)) || FAILED(font->get_Bold(&bold)) ||
+      FAILED(font->get_Italic(&italic)) || FAILED(font->get_Underline(&underline)) ||
+      FAILED(font->get_Strikethrough(&strikethrough)) || FAILED(font->get_Charset(&charset))) {
+    return std::nullopt;
+  }
+  read.Name = name.ToAnsi();
+  read.Size = static_cast<Single>(static_cast<double>(size.int64) / 10000.0);
+  read.Bold = bold != FALSE;
+  read.Italic = italic != FALSE;
+  read.Underline = underline != FALSE;
+  read.Strikethrough = strikethrough != FALSE;
+  read.Charset = charset;
+  return read;
+}
+
 // The stored value as the VARIANT type the control asked for.
 Variant ReadAs(const PropertyBag& bag, const std::string& key, VARTYPE type) {
   switch (type) {
+    case VT_DISPATCH:
+    case VT_UNKNOWN: return FontObject(bag.ReadProperty<Font>(key, Font()));
     case VT_I2: return Variant(bag.ReadProperty<Integer>(key, 0));
     case VT_I4: return Variant(bag.ReadProperty<Long>(key, 0));
     case VT_UI4: {
@@ -47,7 +98,9 @@ HRESULT ComPropertyBag::Read(LPCOLESTR name, VARIANT* value, IErrorLog* log) noe
   try {
     const std::string key = KeyOf(name);
     if (!bag_.Contains(key)) return E_INVALIDARG;
-    Variant read = ReadAs(bag_, key, value->vt);
+    // A stored group is a font, whatever type the control leaves open.
+    const bool font = bag_.Block().FindGroup(key) != nullptr;
+    Variant read = ReadAs(bag_, key, font && value->vt == VT_EMPTY ? static_cast<VARTYPE>(VT_DISPATCH) : value->vt);
     // The requested type must come back as asked (a Single stays a Single).
     if (value->vt != VT_EMPTY && value->vt != read.Type() &&
         FAILED(VariantChangeType(read.get(), read.get(), 0, value->vt))) {
@@ -84,7 +137,12 @@ HRESULT ComPropertyBag::Write(LPCOLESTR name, VARIANT* value) noexcept {
       case VT_BOOL: bag_.SetProperty<Boolean>(key, Boolean(value->boolVal != VARIANT_FALSE)); break;
       case VT_DATE: bag_.SetProperty<Date>(key, Date(value->date)); break;
       case VT_UNKNOWN:
-      case VT_DISPATCH: return E_NOTIMPL;
+      case VT_DISPATCH: {
+        const std::optional<Font> font = FontOf(value->punkVal);
+        if (!font) return DISP_E_TYPEMISMATCH;
+        bag_.SetProperty<Font>(key, *font);
+        break;
+      }
       default: {
         Variant given;
         if (FAILED(VariantCopy(given.put(), value))) return DISP_E_TYPEMISMATCH;

@@ -3,6 +3,7 @@
 #include <windows.h>
 // windows.h first: ocidl.h relies on its types.
 #include <ocidl.h>
+#include <olectl.h>
 
 #include <utility>
 
@@ -14,7 +15,8 @@ namespace host {
 // A control's stored settings as an ActiveX control reads and writes them
 // through IPropertyBag when a form loads or saves it. A read converts the
 // stored text to the type the control asks for (to text when it asks for
-// none); a write stores the value as form text. Fonts are not carried yet.
+// none, to a standard font object for a font); a write stores the value as
+// form text (a font object as a font group).
 class ComPropertyBag final : public ServedObject<IPropertyBag> {
  public:
   explicit ComPropertyBag(PropertyBag bag) : bag_(std::move(bag)) {}

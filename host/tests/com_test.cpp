@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+// windows.h first: ocidl.h relies on its types.
+#include <ocidl.h>
 
 #include <string>
 #include <utility>
@@ -12,6 +14,7 @@
 #include "host/com/variant.h"
 #include "host/description/form_text.h"
 #include "host/runtime/error.h"
+#include "host/win32/bstr.h"
 #include "host/testing/raised_error.h"
 
 namespace host {
@@ -150,14 +153,19 @@ TEST(LateBoundCalls, PassByReferenceAndLeaveOptionalArgumentsOut) {
   EXPECT_TRUE(doubler.extraLeftOut);
 }
 
-// What an ActiveX control reads from and writes to its stored settings.
-TEST(ComPropertyBagOverSettings, ReadsAsTheControlAsksAndWritesFormText) {
-  const ObjectDescription form = ParseFormText(
-      "Begin VB.Form F\r\n   Caption = \"hello\"\r\n   Count = 42\r\n   Flag = -1  'True\r\n"
-      "   Colour = &H00FF00FF&\r\n   Ratio = 2.5\r\nEnd\r\n",
-      "F");
+// What an ActiveX control reads from and writes to its stored settings,
+// here those of a form whose block holds `settings`.
+ComPtr<ComPropertyBag> BagOver(const std::string& settings) {
+  const ObjectDescription form = ParseFormText("Begin VB.Form F\r\n" + settings + "End\r\n", "F");
   ComPtr<ComPropertyBag> bag;
   bag.Attach(new ComPropertyBag(PropertyBag(form.properties, "F")));
+  return bag;
+}
+
+TEST(ComPropertyBagOverSettings, ReadsAsTheControlAsksAndWritesFormText) {
+  const ComPtr<ComPropertyBag> bag = BagOver(
+      "   Caption = \"hello\"\r\n   Count = 42\r\n   Flag = -1  'True\r\n   Colour = &H00FF00FF&\r\n"
+      "   Ratio = 2.5\r\n");
   const struct {
     const wchar_t* key;
     VARTYPE asked;
@@ -187,6 +195,39 @@ TEST(ComPropertyBagOverSettings, ReadsAsTheControlAsksAndWritesFormText) {
   EXPECT_EQ(WritePropertyBlock(bag->Bag().Block(), 1),
             "   Caption = \"hello\"\r\n   Flag = -1\r\n   Colour = &H00FF00FF&\r\n   Ratio = 2.5\r\n   Count = 7\r\n"
             "   NewKey = \"say \"\"hi\"\"\"\r\n");
+}
+
+TEST(ComPropertyBagOverSettings, FontsAreStandardFontObjectsBothWays) {
+  const ComPtr<ComPropertyBag> bag = BagOver(
+      "   BeginProperty Font\r\n      Name = \"Tahoma\"\r\n      Size = 12\r\n      Weight = 700\r\n"
+      "      Italic = -1\r\n   EndProperty\r\n");
+  Variant read;
+  ASSERT_EQ(bag->Read(L"Font", read.put(), nullptr), S_OK) << "a font whatever type is asked";
+  ASSERT_EQ(read.Type(), VT_DISPATCH);
+  ComPtr<IFont> font;
+  ASSERT_EQ(read.get()->pdispVal->QueryInterface(IID_PPV_ARGS(&font)), S_OK);
+  Bstr name;
+  CY size{};
+  BOOL bold = FALSE;
+  BOOL italic = FALSE;
+  font->get_Name(name.put());
+  font->get_Size(&size);
+  font->get_Bold(&bold);
+  font->get_Italic(&italic);
+  EXPECT_EQ(name.ToAnsi(), "Tahoma") << "a face every system has, so that no other is chosen";
+  EXPECT_EQ(size.int64, 120000);
+  EXPECT_TRUE(bold);
+  EXPECT_TRUE(italic);
+
+  size.int64 = 97500;
+  ASSERT_EQ(font->put_Size(size), S_OK);
+  ASSERT_EQ(font->put_Bold(FALSE), S_OK);
+  ASSERT_EQ(bag->Write(L"Font", read.get()), S_OK);
+  const Font written = bag->Bag().ReadProperty<Font>("Font", Font());
+  EXPECT_EQ(written.Name, "Tahoma");
+  EXPECT_EQ(written.Size, 9.75f);
+  EXPECT_FALSE(written.Bold);
+  EXPECT_TRUE(written.Italic);
 }
 
 }  // namespace
