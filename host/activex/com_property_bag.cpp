@@ -13,12 +13,6 @@
 namespace host {
 namespace {
 
-std::string KeyOf(LPCOLESTR name) {
-  Bstr key;
-  *key.put() = SysAllocString(name);
-  return key.ToAnsi();
-}
-
 // A standard font object, as containers hand fonts to controls.
 Variant FontObject(const Font& font) {
   const Bstr name(font.Name);
@@ -96,7 +90,7 @@ Variant ReadAs(const PropertyBag& bag, const std::string& key, VARTYPE type) {
 HRESULT ComPropertyBag::Read(LPCOLESTR name, VARIANT* value, IErrorLog* log) noexcept {
   if (name == nullptr || value == nullptr) return E_POINTER;
   try {
-    const std::string key = KeyOf(name);
+    const std::string key = AnsiFromWide(name);
     if (!bag_.Contains(key)) return E_INVALIDARG;
     // A stored group is a font, whatever type the control leaves open.
     const bool font = bag_.Block().FindGroup(key) != nullptr;
@@ -127,7 +121,7 @@ HRESULT ComPropertyBag::Read(LPCOLESTR name, VARIANT* value, IErrorLog* log) noe
 HRESULT ComPropertyBag::Write(LPCOLESTR name, VARIANT* value) noexcept {
   if (name == nullptr || value == nullptr) return E_POINTER;
   try {
-    const std::string key = KeyOf(name);
+    const std::string key = AnsiFromWide(name);
     switch (value->vt) {
       case VT_I2: bag_.SetProperty<Integer>(key, value->iVal); break;
       case VT_I4: bag_.SetProperty<Long>(key, value->lVal); break;

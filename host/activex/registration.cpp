@@ -2,6 +2,7 @@
 #include <string>
 
 #include "host/activex/control_library.h"
+#include "host/win32/bstr.h"
 #include "host/win32/this_module.h"
 #include "host/com/com_ptr.h"
 #include "host/win32/unique_handle.h"
@@ -13,11 +14,6 @@ std::string TextOf(const GUID& id) {
   std::array<wchar_t, 40> wide{};
   StringFromGUID2(id, wide.data(), static_cast<int>(wide.size()));
   return std::string(wide.begin(), wide.begin() + static_cast<std::ptrdiff_t>(wcslen(wide.data())));
-}
-
-std::string ModulePath() {
-  std::array<char, MAX_PATH> path{};
-  return std::string(path.data(), GetModuleFileNameA(ThisModule(), path.data(), static_cast<DWORD>(path.size())));
 }
 
 // Writes `key` under the classes root with its default value and, when
@@ -64,7 +60,7 @@ HRESULT RegisterControlLibrary(const ControlLibrary& library) noexcept {
     ComPtr<ITypeLib> typeLibrary;
     const HRESULT loaded = LoadTypeLibEx(ThisModuleFileName().c_str(), REGKIND_REGISTER, &typeLibrary);
     if (FAILED(loaded)) return loaded;
-    const std::string path = ModulePath();
+    const std::string path = AnsiFromWide(ThisModuleFileName());
     for (const ControlClass& controlClass : library.classes) RegisterClass(library, controlClass, path);
     return S_OK;
   } catch (const HRESULT failure) {

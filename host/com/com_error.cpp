@@ -39,11 +39,6 @@ constexpr KnownFailure kKnownFailures[] = {
     {DISP_E_BADPARAMCOUNT, error_number::WrongArgumentCount},
 };
 
-std::string AnsiOf(BSTR text) {
-  Bstr owned;
-  *owned.put() = SysAllocStringLen(text, SysStringLen(text));
-  return owned.ToAnsi();
-}
 
 }  // namespace
 
@@ -54,7 +49,8 @@ HRESULT ControlErrorResult(Long number) {
 void ThrowComError(HRESULT result, const EXCEPINFO* exception) {
   if (exception != nullptr) {
     const HRESULT carried = exception->scode != 0 ? exception->scode : ControlErrorResult(exception->wCode);
-    const std::string description = AnsiOf(exception->bstrDescription);
+    const BSTR wide = exception->bstrDescription;
+    const std::string description = AnsiFromWide(std::wstring_view(wide, SysStringLen(wide)));
     if (HRESULT_FACILITY(carried) == FACILITY_CONTROL) {
       const auto number = static_cast<Long>(HRESULT_CODE(carried));
       throw description.empty() ? RuntimeError(number) : RuntimeError(number, description);

@@ -13,8 +13,9 @@
 namespace host {
 
 // A designer for one user control, for tests: ambient UserMode is False, the
-// control is loaded first and then placed in a window of its own, property changes are recorded, and
-// saving gives the property bag the control writes. It offers no extender.
+// control is loaded first and then placed in a window of its own, property
+// changes are recorded, and saving gives the property bag the control writes.
+// It offers no extender.
 class DesignSite : public UserControlSite {
  public:
   explicit DesignSite(UserControlPtr control, SIZE pixels = {200, 150});

@@ -27,7 +27,8 @@ const char* SurfaceClassName() {
   return name.c_str();
 }
 
-// Where surfaces wait for a container window; one per module and thread.
+// Where surfaces wait for a container window; one per module, made by the
+// thread that first needs it.
 HWND ParkingWindow() {
   static const UniqueWindow parking(
       CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, App().hInstance(), nullptr));

@@ -20,12 +20,14 @@ BSTR* Bstr::put() {
   return &value_;
 }
 
-std::string Bstr::ToAnsi() const {
-  const int wideLength = static_cast<int>(SysStringLen(value_));
-  if (wideLength == 0) return {};
-  const int length = WideCharToMultiByte(CP_ACP, 0, value_, wideLength, nullptr, 0, nullptr, nullptr);
+std::string Bstr::ToAnsi() const { return AnsiFromWide(std::wstring_view(value_, SysStringLen(value_))); }
+
+std::string AnsiFromWide(std::wstring_view wide) {
+  if (wide.empty()) return {};
+  const int wideLength = static_cast<int>(wide.size());
+  const int length = WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
   std::string text(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(CP_ACP, 0, value_, wideLength, text.data(), length, nullptr, nullptr);
+  WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, text.data(), length, nullptr, nullptr);
   return text;
 }
 

@@ -31,4 +31,7 @@ class Bstr {
   BSTR value_ = nullptr;
 };
 
+// Wide text in the ANSI code page, as the runtime's strings hold it.
+std::string AnsiFromWide(std::wstring_view wide);
+
 }  // namespace host
