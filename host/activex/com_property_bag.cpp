@@ -1,11 +1,11 @@
 #include "host/activex/com_property_bag.h"
 
-#include <cmath>
 #include <new>
 #include <optional>
 #include <string>
 
 #include "host/com/com_ptr.h"
+#include "host/com/font_object.h"
 #include "host/com/variant.h"
 #include "host/runtime/error.h"
 #include "host/win32/bstr.h"
@@ -13,57 +13,11 @@
 namespace host {
 namespace {
 
-// A standard font object, as containers hand fonts to controls.
-Variant FontObject(const Font& font) {
-  const Bstr name(font.Name);
-  FONTDESC description{};
-  description.cbSizeofstruct = sizeof description;
-  description.lpstrName = name.get();
-  description.cySize.int64 = std::llround(static_cast<double>(font.Size) * 10000.0);
-  description.sWeight = static_cast<SHORT>(font.Weight());
-  description.sCharset = static_cast<SHORT>(font.Charset);
-  description.fItalic = font.Italic;
-  description.fUnderline = font.Underline;
-  description.fStrikethrough = font.Strikethrough;
-  ComPtr<IDispatch> object;
-  if (FAILED(OleCreateFontIndirect(&description, IID_PPV_ARGS(&object)))) {
-    throw RuntimeError(error_number::OutOfMemory, "the font object could not be created");
-  }
-  return Variant(object.Get());
-}
-
-// What a font object describes; nothing when the object is no font.
-std::optional<Font> FontOf(IUnknown* object) {
-  ComPtr<IFont> font;
-  if (object == nullptr || FAILED(object->QueryInterface(IID_PPV_ARGS(&font)))) return std::nullopt;
-  Font read;
-  Bstr name;
-  CY size{};
-  BOOL bold = FALSE;
-  BOOL italic = FALSE;
-  BOOL underline = FALSE;
-  BOOL strikethrough = FALSE;
-  SHORT charset = 0;
-  if (FAILED(font->get_Name(name.put())) || FAILED(font->get_Size(&size)) || FAILED(font->get_Bold(&bold)) ||
-      FAILED(font->get_Italic(&italic)) || FAILED(font->get_Underline(&underline)) ||
-      FAILED(font->get_Strikethrough(&strikethrough)) || FAILED(font->get_Charset(&charset))) {
-    return std::nullopt;
-  }
-  read.Name = name.ToAnsi();
-  read.Size = static_cast<Single>(static_cast<double>(size.int64) / 10000.0);
-  read.Bold = bold != FALSE;
-  read.Italic = italic != FALSE;
-  read.Underline = underline != FALSE;
-  read.Strikethrough = strikethrough != FALSE;
-  read.Charset = charset;
-  return read;
-}
-
 // The stored value as the VARIANT type the control asked for.
 Variant ReadAs(const PropertyBag& bag, const std::string& key, VARTYPE type) {
   switch (type) {
     case VT_DISPATCH:
-    case VT_UNKNOWN: return FontObject(bag.ReadProperty<Font>(key, Font()));
+    case VT_UNKNOWN: return Variant(FontObject(bag.ReadProperty<Font>(key, Font())).Get());
     case VT_I2: return Variant(bag.ReadProperty<Integer>(key, 0));
     case VT_I4: return Variant(bag.ReadProperty<Long>(key, 0));
     case VT_UI4: {
@@ -80,6 +34,11 @@ Variant ReadAs(const PropertyBag& bag, const std::string& key, VARTYPE type) {
       date.put()->vt = VT_DATE;
       date.get()->date = bag.ReadProperty<Date>(key, Date()).Serial();
       return date;
+    }
+    case VT_EMPTY: {
+      // Asked for no type: the value as its text reads (numbers, colours, text).
+      const PropertySetting* setting = bag.Block().Find(key);
+      return setting != nullptr ? VariantOfStoredText(setting->value) : Variant();
     }
     default: return Variant(bag.ReadProperty<std::string>(key, ""));
   }
@@ -121,34 +80,59 @@ HRESULT ComPropertyBag::Read(LPCOLESTR name, VARIANT* value, IErrorLog* log) noe
 HRESULT ComPropertyBag::Write(LPCOLESTR name, VARIANT* value) noexcept {
   if (name == nullptr || value == nullptr) return E_POINTER;
   try {
-    const std::string key = AnsiFromWide(name);
-    switch (value->vt) {
-      case VT_I2: bag_.SetProperty<Integer>(key, value->iVal); break;
-      case VT_I4: bag_.SetProperty<Long>(key, value->lVal); break;
-      case VT_UI4: bag_.SetProperty<OleColor>(key, value->ulVal); break;
-      case VT_R4: bag_.SetProperty<Single>(key, value->fltVal); break;
-      case VT_R8: bag_.SetProperty<double>(key, value->dblVal); break;
-      case VT_BOOL: bag_.SetProperty<Boolean>(key, Boolean(value->boolVal != VARIANT_FALSE)); break;
-      case VT_DATE: bag_.SetProperty<Date>(key, Date(value->date)); break;
+    return StoreVariant(bag_, AnsiFromWide(name), *value);
+  } catch (const std::bad_alloc&) {
+    return E_OUTOFMEMORY;
+  }
+}
+
+HRESULT StoreVariant(PropertyBag& bag, const std::string& key, const VARIANT& value) {
+  try {
+    switch (value.vt) {
+      case VT_I2: bag.SetProperty<Integer>(key, value.iVal); break;
+      case VT_I4: bag.SetProperty<Long>(key, value.lVal); break;
+      case VT_UI4: bag.SetProperty<OleColor>(key, value.ulVal); break;
+      case VT_R4: bag.SetProperty<Single>(key, value.fltVal); break;
+      case VT_R8: bag.SetProperty<double>(key, value.dblVal); break;
+      case VT_BOOL: bag.SetProperty<Boolean>(key, Boolean(value.boolVal != VARIANT_FALSE)); break;
+      case VT_DATE: bag.SetProperty<Date>(key, Date(value.date)); break;
       case VT_UNKNOWN:
       case VT_DISPATCH: {
-        const std::optional<Font> font = FontOf(value->punkVal);
+        const std::optional<Font> font = FontOf(value.punkVal);
         if (!font) return DISP_E_TYPEMISMATCH;
-        bag_.SetProperty<Font>(key, *font);
+        bag.SetProperty<Font>(key, *font);
         break;
       }
       default: {
         Variant given;
-        if (FAILED(VariantCopy(given.put(), value))) return DISP_E_TYPEMISMATCH;
-        bag_.SetProperty<std::string>(key, given.ToString());
+        if (FAILED(VariantCopy(given.put(), const_cast<VARIANT*>(&value)))) return DISP_E_TYPEMISMATCH;
+        bag.SetProperty<std::string>(key, given.ToString());
         break;
       }
     }
     return S_OK;
   } catch (const RuntimeError&) {
     return DISP_E_TYPEMISMATCH;
-  } catch (const std::bad_alloc&) {
-    return E_OUTOFMEMORY;
+  }
+}
+
+Variant VariantOfStoredText(const std::string& text) {
+  const PropertyBag stored(PropertyBlock{{{"Value", text}}, {}}, "");
+  if (text.starts_with('"')) return Variant(stored.ReadProperty<std::string>("Value", ""));
+  try {
+    if (text.starts_with("&H") && text.ends_with('&')) {
+      Variant color;
+      color.put()->vt = VT_UI4;
+      color.get()->ulVal = stored.ReadProperty<OleColor>("Value", 0);
+      return color;
+    }
+    return Variant(stored.ReadProperty<Long>("Value", 0));
+  } catch (const RuntimeError&) {
+  }
+  try {
+    return Variant(stored.ReadProperty<double>("Value", 0));
+  } catch (const RuntimeError&) {
+    return Variant(std::string_view(text));
   }
 }
 

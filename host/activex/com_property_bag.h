@@ -5,9 +5,11 @@
 #include <ocidl.h>
 #include <olectl.h>
 
+#include <string>
 #include <utility>
 
 #include "host/activex/served_object.h"
+#include "host/com/variant.h"
 #include "host/description/property_bag.h"
 
 namespace host {
@@ -31,5 +33,13 @@ class ComPropertyBag final : public ServedObject<IPropertyBag> {
  private:
   PropertyBag bag_;
 };
+
+// Stores `value` under `key` as form text (a font object as a font group);
+// DISP_E_TYPEMISMATCH for a value form text cannot hold.
+HRESULT StoreVariant(PropertyBag& bag, const std::string& key, const VARIANT& value);
+
+// A stored value's text as the VARIANT a container keeps for it: text
+// without its quotes, numbers as numbers, hexadecimal colours unsigned.
+Variant VariantOfStoredText(const std::string& text);
 
 }  // namespace host

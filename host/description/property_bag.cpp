@@ -162,6 +162,7 @@ PropertyBlock EncodeFont(const Font& font) {
 
 template <typename T>
 T PropertyBag::ReadProperty(std::string_view key, std::type_identity_t<T> defaultValue) const {
+  if (source_) return PropertyBag(Holding(key), context_).ReadProperty<T>(key, defaultValue);
   if constexpr (std::is_same_v<T, Font>) {
     const PropertyGroup* group = block_.FindGroup(key);
     if (group == nullptr) return defaultValue;
@@ -194,8 +195,11 @@ void PropertyBag::SetProperty(std::string_view key, const std::type_identity_t<T
 }
 
 bool PropertyBag::Contains(std::string_view key) const {
+  if (source_) return PropertyBag(Holding(key), context_).Contains(key);
   return block_.Find(key) != nullptr || block_.FindGroup(key) != nullptr;
 }
+
+PropertyBlock PropertyBag::Holding(std::string_view key) const { return source_->Fetch(key); }
 
 void PropertyBag::Remove(std::string_view key) {
   std::erase_if(block_.settings, [&](const PropertySetting& setting) { return EqualsIgnoreCase(setting.key, key); });

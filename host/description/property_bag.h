@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -10,6 +11,15 @@
 
 namespace host {
 
+// Where a bag looks for the settings its block lacks, key by key: a store
+// that cannot list its keys (a container's own property bag).
+class PropertySource {
+ public:
+  virtual ~PropertySource() = default;
+  // A block holding the setting or group `key`, or an empty block.
+  virtual PropertyBlock Fetch(std::string_view key) const = 0;
+};
+
 // Stored settings of one object, read with defaults and written back without
 // the values that equal their defaults. Keys compare without regard to case.
 // The value types: Integer, Long, Single, double, Boolean, OleColor,
@@ -19,6 +29,8 @@ class PropertyBag {
   PropertyBag() = default;
   // `context` names the owner ("Form1.DayGrid1") in error descriptions.
   PropertyBag(PropertyBlock block, std::string context) : block_(std::move(block)), context_(std::move(context)) {}
+  PropertyBag(std::shared_ptr<const PropertySource> source, std::string context)
+      : context_(std::move(context)), source_(std::move(source)) {}
 
   // A missing key gives the default; a value that cannot be read as T raises
   // error 380 naming the owner, the key and the value.
@@ -39,9 +51,12 @@ class PropertyBag {
 
  private:
   void Remove(std::string_view key);
+  // The block that holds `key`: the bag's own, or what its source fetched.
+  PropertyBlock Holding(std::string_view key) const;
 
   PropertyBlock block_;
   std::string context_;
+  std::shared_ptr<const PropertySource> source_;
 };
 
 }  // namespace host

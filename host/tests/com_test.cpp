@@ -178,6 +178,9 @@ TEST(ComPropertyBagOverSettings, ReadsAsTheControlAsksAndWritesFormText) {
       {L"Count", VT_BSTR, S_OK, "42", VT_BSTR},         {L"Flag", VT_BOOL, S_OK, "-1", VT_BOOL},
       {L"Colour", VT_UI4, S_OK, "16711935", VT_UI4},    {L"Ratio", VT_R4, S_OK, "2.5", VT_R4},
       {L"Missing", VT_I4, E_INVALIDARG, "", VT_I4},     {L"Caption", VT_I4, DISP_E_TYPEMISMATCH, "", VT_I4},
+      // No type asked: the type the text reads as.
+      {L"Count", VT_EMPTY, S_OK, "42", VT_I4},          {L"Colour", VT_EMPTY, S_OK, "16711935", VT_UI4},
+      {L"Ratio", VT_EMPTY, S_OK, "2.5", VT_R8},
   };
   for (const auto& read : reads) {
     Variant value;
