@@ -143,3 +143,19 @@ function(reach_add_control_library name)
   endif()
   reach_warnings(${name})
 endfunction()
+
+# Registers control library <name> in the test prefix before the tests that
+# name the fixture <name>_registered (FIXTURES_REQUIRED), and unregisters it
+# after them.
+function(reach_register_for_tests name)
+  foreach(step register unregister)
+    set(switches /s)
+    if(step STREQUAL unregister)
+      set(switches /u /s)
+    endif()
+    add_test(NAME ${name}_${step} COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} regsvr32 ${switches} $<TARGET_FILE_NAME:${name}>
+             WORKING_DIRECTORY $<TARGET_FILE_DIR:${name}>)
+  endforeach()
+  set_tests_properties(${name}_register PROPERTIES FIXTURES_SETUP ${name}_registered)
+  set_tests_properties(${name}_unregister PROPERTIES FIXTURES_CLEANUP ${name}_registered)
+endfunction()

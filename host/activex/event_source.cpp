@@ -9,18 +9,24 @@
 namespace host {
 
 EventSource::EventSource(IUnknown& owner, const CLSID& classId, const IID& events)
-    : owner_(owner), classId_(classId), events_(events) {}
+    : owner_(owner), classId_(classId), events_(*this, events) {}
 
 void EventSource::Raise(DISPID id, std::initializer_list<Argument> arguments) {
-  // A sink may disconnect while it handles the event.
-  const auto sinks = sinks_;
-  for (const auto& [cookie, sink] : sinks) {
+  if (frozen_ > 0) return;
+  // A handler may release the container's last reference (unloading its form).
+  const ComPtr<IUnknown> alive(&owner_);
+  // A sink may disconnect while it handles the event: the list is a copy.
+  for (const ComPtr<IUnknown>& sink : events_.Sinks()) {
     try {
-      CallMember(*sink.Get(), id, arguments);
+      CallMember(*static_cast<IDispatch*>(sink.Get()), id, arguments);
     } catch (const RuntimeError&) {
       // The handler's failure is the container's business, not the control's.
     }
   }
+}
+
+void EventSource::ReportChanged(DISPID id) {
+  for (const ComPtr<IUnknown>& sink : propertyNotify_.Sinks()) static_cast<IPropertyNotifySink*>(sink.Get())->OnChanged(id);
 }
 
 HRESULT EventSource::QueryInterface(REFIID iid, void** object) noexcept { return owner_.QueryInterface(iid, object); }
@@ -33,9 +39,10 @@ HRESULT EventSource::EnumConnectionPoints(IEnumConnectionPoints** points) noexce
 HRESULT EventSource::FindConnectionPoint(REFIID iid, IConnectionPoint** point) noexcept {
   if (point == nullptr) return E_POINTER;
   *point = nullptr;
-  if (iid != events_) return CONNECT_E_NOCONNECTION;
-  *point = &point_;
-  point_.AddRef();
+  Point* found = iid == events_.Interface() ? &events_ : iid == propertyNotify_.Interface() ? &propertyNotify_ : nullptr;
+  if (found == nullptr) return CONNECT_E_NOCONNECTION;
+  *point = found;
+  found->AddRef();
   return S_OK;
 }
 
@@ -48,7 +55,7 @@ HRESULT EventSource::GetClassInfo(ITypeInfo** info) noexcept {
 HRESULT EventSource::GetGUID(DWORD kind, GUID* guid) noexcept {
   if (guid == nullptr) return E_POINTER;
   if (kind != GUIDKIND_DEFAULT_SOURCE_DISP_IID) return E_INVALIDARG;
-  *guid = events_;
+  *guid = events_.Interface();
   return S_OK;
 }
 
@@ -63,7 +70,7 @@ HRESULT EventSource::Point::QueryInterface(REFIID iid, void** object) noexcept {
 
 HRESULT EventSource::Point::GetConnectionInterface(IID* iid) noexcept {
   if (iid == nullptr) return E_POINTER;
-  *iid = source_.events_;
+  *iid = iid_;
   return S_OK;
 }
 
@@ -78,27 +85,33 @@ HRESULT EventSource::Point::Advise(IUnknown* sink, DWORD* cookie) noexcept {
   if (cookie == nullptr) return E_POINTER;
   *cookie = 0;
   if (sink == nullptr) return E_POINTER;
-  // A sink answers to the event interface itself, or at least as IDispatch.
-  ComPtr<IDispatch> events;
-  if (FAILED(sink->QueryInterface(source_.events_, reinterpret_cast<void**>(events.GetAddressOf()))) &&
-      FAILED(sink->QueryInterface(IID_PPV_ARGS(&events)))) {
+  // A sink answers to the point's interface; an event sink at least as IDispatch.
+  ComPtr<IUnknown> answered;
+  if (FAILED(sink->QueryInterface(iid_, reinterpret_cast<void**>(answered.GetAddressOf()))) &&
+      (iid_ == IID_IPropertyNotifySink ||
+       FAILED(sink->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(answered.GetAddressOf()))))) {
     return CONNECT_E_CANNOTCONNECT;
   }
   try {
-    source_.sinks_.emplace_back(++source_.lastCookie_, std::move(events));
+    sinks_.emplace_back(++lastCookie_, std::move(answered));
   } catch (const std::bad_alloc&) {
     return E_OUTOFMEMORY;
   }
-  *cookie = source_.lastCookie_;
+  *cookie = lastCookie_;
   return S_OK;
 }
 
 HRESULT EventSource::Point::Unadvise(DWORD cookie) noexcept {
-  auto& sinks = source_.sinks_;
-  const auto found = std::find_if(sinks.begin(), sinks.end(), [&](const auto& sink) { return sink.first == cookie; });
-  if (found == sinks.end()) return CONNECT_E_NOCONNECTION;
-  sinks.erase(found);
+  const auto found = std::find_if(sinks_.begin(), sinks_.end(), [&](const auto& sink) { return sink.first == cookie; });
+  if (found == sinks_.end()) return CONNECT_E_NOCONNECTION;
+  sinks_.erase(found);
   return S_OK;
+}
+
+std::vector<ComPtr<IUnknown>> EventSource::Point::Sinks() const {
+  std::vector<ComPtr<IUnknown>> sinks;
+  for (const auto& [cookie, sink] : sinks_) sinks.push_back(sink);
+  return sinks;
 }
 
 HRESULT EventSource::Point::EnumConnections(IEnumConnections** connections) noexcept {

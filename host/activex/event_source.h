@@ -14,10 +14,11 @@
 
 namespace host {
 
-// The events of a served object: the connection point of its event
-// dispinterface (the class's default source) and the class information
-// that tells containers which one that is. It is part of its owner, whose
-// COM identity it shares: AddRef, Release and QueryInterface go there.
+// The outgoing calls of a served object: the connection point of its event
+// dispinterface (the class's default source), the one of the property-changed
+// report (IPropertyNotifySink), and the class information that tells
+// containers which is which. It is part of its owner, whose COM identity it
+// shares: AddRef, Release and QueryInterface go there.
 class EventSource final : public IConnectionPointContainer, public IProvideClassInfo2 {
  public:
   EventSource(IUnknown& owner, const CLSID& classId, const IID& events);
@@ -27,7 +28,12 @@ class EventSource final : public IConnectionPointContainer, public IProvideClass
   // Calls member `id` of every connected sink, first argument first;
   // by-reference arguments come back as the sinks left them. A sink's
   // failure stops neither the others nor the object.
+  // While the container keeps events frozen (nested freezes count), they are
+  // dropped.
   void Raise(DISPID id, std::initializer_list<Argument> arguments);
+  void Freeze(bool frozen) { frozen_ += frozen ? 1 : -1; }
+  // Tells the property-changed sinks that property `id` changed.
+  void ReportChanged(DISPID id);
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) noexcept override;
   ULONG STDMETHODCALLTYPE AddRef() noexcept override { return owner_.AddRef(); }
@@ -41,9 +47,10 @@ class EventSource final : public IConnectionPointContainer, public IProvideClass
   HRESULT STDMETHODCALLTYPE GetGUID(DWORD kind, GUID* guid) noexcept override;
 
  private:
+  // One connection point: the sinks connected to interface `iid`.
   class Point final : public IConnectionPoint {
    public:
-    explicit Point(EventSource& source) : source_(source) {}
+    Point(EventSource& source, const IID& iid) : source_(source), iid_(iid) {}
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) noexcept override;
     ULONG STDMETHODCALLTYPE AddRef() noexcept override { return source_.AddRef(); }
     ULONG STDMETHODCALLTYPE Release() noexcept override { return source_.Release(); }
@@ -53,16 +60,22 @@ class EventSource final : public IConnectionPointContainer, public IProvideClass
     HRESULT STDMETHODCALLTYPE Unadvise(DWORD cookie) noexcept override;
     HRESULT STDMETHODCALLTYPE EnumConnections(IEnumConnections** connections) noexcept override;
 
+    const IID& Interface() const { return iid_; }
+    // Each sink as the point's interface (an event sink at least as IDispatch).
+    std::vector<ComPtr<IUnknown>> Sinks() const;
+
    private:
     EventSource& source_;
+    IID iid_;
+    std::vector<std::pair<DWORD, ComPtr<IUnknown>>> sinks_;
+    DWORD lastCookie_ = 0;
   };
 
   IUnknown& owner_;
   CLSID classId_;
-  IID events_;
-  Point point_{*this};
-  std::vector<std::pair<DWORD, ComPtr<IDispatch>>> sinks_;
-  DWORD lastCookie_ = 0;
+  Point events_;
+  Point propertyNotify_{*this, IID_IPropertyNotifySink};
+  int frozen_ = 0;
 };
 
 }  // namespace host

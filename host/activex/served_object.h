@@ -21,7 +21,11 @@ class ServedObject : public Primary {
   ULONG STDMETHODCALLTYPE AddRef() noexcept override { return ++references_; }
   ULONG STDMETHODCALLTYPE Release() noexcept override {
     const ULONG left = --references_;
-    if (left == 0) delete this;
+    if (left == 0) {
+      // What the destructor calls may take and drop references again.
+      references_ = 1;
+      delete this;
+    }
     return left;
   }
 

@@ -46,6 +46,9 @@ class ControlArray : public Bindable {
     });
   }
 
+  // Runs `connect` on every element as it is created, before it loads.
+  void ForEachCreated(std::function<void(Element&)> connect) { connectors_.push_back(std::move(connect)); }
+
   CreationContext Create(const ObjectDescription& description, const CreationContext& context) override {
     const PropertyBag bag(description.properties, context.form.Name() + "." + description.name);
     const Integer index = bag.ReadProperty<Integer>("Index", 0);

@@ -96,6 +96,7 @@ void Form::Load() {
   const ObjectDescription description = LoadFormDescription(name_);
   const bool hasMenus = std::any_of(description.children.begin(), description.children.end(),
                                     [](const ObjectDescription& child) { return EqualsIgnoreCase(child.className, "VB.Menu"); });
+  libraries_ = description.libraries;
   CreateWindowFrom(description, hasMenus);
   Forms().Add(*this);
   UniqueMenu bar(hasMenus ? CreateMenu() : nullptr);

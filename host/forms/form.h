@@ -58,6 +58,8 @@ class Form : public ContainerObject {
   OleColor BackColor() const { return backColor_; }
   void SetBackColor(OleColor color);
   const host::Font& Font() const { return font_; }
+  // The control libraries the form's description names (its `Object =` lines).
+  const std::vector<ControlLibraryReference>& ControlLibraries() const { return libraries_; }
   void SetFont(const host::Font& font);
 
   // Outer position and size, in twips.
@@ -121,6 +123,7 @@ class Form : public ContainerObject {
   SIZE ClientSize() const;
 
   std::string name_;
+  std::vector<ControlLibraryReference> libraries_;
   UniqueWindow window_;
   std::vector<std::pair<std::string, Bindable*>> bindings_;
   std::vector<Bindable*> created_;

@@ -20,6 +20,8 @@ struct AmbientProperties {
   bool UserMode = true;  // false in a designer
   OleColor BackColor = vbButtonFace;
   OleColor ForeColor = vbButtonText;
+  // The control's name as its container shows it.
+  std::string DisplayName;
 };
 
 // The container's view of a placed control: the members a container adds to

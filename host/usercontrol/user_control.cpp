@@ -69,6 +69,11 @@ void UserControl::Place(HWND container, const RECT& pixels) {
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void UserControl::Park() {
+  ShowWindow(window_.get(), SW_HIDE);
+  SetParent(window_.get(), ParkingWindow());
+}
+
 void UserControl::InitNew() {
   RunEventHandler([this] { UserControl_InitProperties(); });
   propertiesRead_ = true;

@@ -34,6 +34,8 @@ class UserControl {
   // the surface hidden in a parking window until it places it.
   void Attach(UserControlSite& site, const RECT& pixels);
   void Place(HWND container, const RECT& pixels);
+  // Back to the parking window, hidden: the container window may go.
+  void Park();
   void InitNew();
   void Load(const PropertyBag& bag);
   PropertyBag Save();

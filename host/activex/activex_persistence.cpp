@@ -1,0 +1,117 @@
+// The served control's stored settings: IPersistStreamInit and
+// IPersistPropertyBag, both ending in InitProperties, ReadProperties or
+// WriteProperties of the control.
+#include "host/activex/activex_control.h"
+
+#include <memory>
+#include <new>
+#include <string>
+
+#include "host/activex/com_property_bag.h"
+#include "host/com/com_error.h"
+#include "host/com/font_object.h"
+#include "host/description/form_text.h"
+#include "host/win32/bstr.h"
+
+namespace host {
+namespace {
+
+// A container's property bag as the control reads it: key by key, each value
+// turned into the form text the control's reads understand.
+class ContainerBagSource final : public PropertySource {
+ public:
+  ContainerBagSource(IPropertyBag* bag, IErrorLog* log) : bag_(bag), log_(log) {}
+
+  PropertyBlock Fetch(std::string_view key) const override {
+    const std::string name(key);
+    Variant value;
+    PropertyBag holder;
+    if (FAILED(bag_->Read(Bstr(name).get(), value.put(), log_.Get())) ||
+        FAILED(StoreVariant(holder, name, *value.get()))) {
+      return {};
+    }
+    return holder.Block();
+  }
+
+ private:
+  ComPtr<IPropertyBag> bag_;
+  ComPtr<IErrorLog> log_;
+};
+
+// A stream holds the settings as form text after its length.
+HRESULT ReadText(IStream& stream, std::string& text) {
+  ULONG length = 0;
+  ULONG read = 0;
+  if (FAILED(stream.Read(&length, sizeof length, &read)) || read != sizeof length) return STG_E_READFAULT;
+  text.resize(length);
+  if (FAILED(stream.Read(text.data(), length, &read)) || read != length) return STG_E_READFAULT;
+  return S_OK;
+}
+
+}  // namespace
+
+HRESULT ActiveXControl::LoadOnce(const PropertyBag* bag) {
+  if (loaded_) return CO_E_ALREADYINITIALIZED;
+  loaded_ = true;
+  return RunMember("", [&] { bag != nullptr ? control_->Load(*bag) : control_->InitNew(); });
+}
+
+HRESULT ActiveXControl::InitNew() noexcept { return LoadOnce(nullptr); }
+
+HRESULT ActiveXControl::Load(IPropertyBag* bag, IErrorLog* log) noexcept {
+  if (bag == nullptr) return E_POINTER;
+  try {
+    const PropertyBag settings(std::make_shared<ContainerBagSource>(bag, log), ambient_.DisplayName);
+    return LoadOnce(&settings);
+  } catch (const std::bad_alloc&) {
+    return E_OUTOFMEMORY;
+  }
+}
+
+HRESULT ActiveXControl::Save(IPropertyBag* bag, BOOL clearDirty, BOOL) noexcept {
+  if (bag == nullptr) return E_POINTER;
+  HRESULT written = S_OK;
+  const HRESULT result = RunMember("", [&] {
+    const PropertyBag saved = control_->Save();
+    for (const PropertySetting& setting : saved.Block().settings) {
+      Variant value = VariantOfStoredText(setting.value);
+      if (SUCCEEDED(written)) written = bag->Write(Bstr(setting.key).get(), value.get());
+    }
+    for (const PropertyGroup& group : saved.Block().groups) {
+      Variant font(FontObject(saved.ReadProperty<Font>(group.name, Font())).Get());
+      if (SUCCEEDED(written)) written = bag->Write(Bstr(group.name).get(), font.get());
+    }
+  });
+  if (FAILED(result)) return result;
+  if (FAILED(written)) return written;
+  if (clearDirty) dirty_ = false;
+  return S_OK;
+}
+
+HRESULT ActiveXControl::Load(IStream* stream) noexcept {
+  if (stream == nullptr) return E_POINTER;
+  std::string text;
+  if (const HRESULT read = ReadText(*stream, text); FAILED(read)) return read;
+  PropertyBag settings;
+  const HRESULT parsed = RunMember("", [&] {
+    settings = PropertyBag(ParseFormText("Begin Stored.Control Settings\r\n" + text + "End\r\n", "the stream")
+                               .properties,
+                           ambient_.DisplayName);
+  });
+  return FAILED(parsed) ? parsed : LoadOnce(&settings);
+}
+
+HRESULT ActiveXControl::Save(IStream* stream, BOOL clearDirty) noexcept {
+  if (stream == nullptr) return E_POINTER;
+  std::string text;
+  const HRESULT result = RunMember("", [&] { text = WritePropertyBlock(control_->Save().Block(), 0); });
+  if (FAILED(result)) return result;
+  const auto length = static_cast<ULONG>(text.size());
+  if (FAILED(stream->Write(&length, sizeof length, nullptr)) || FAILED(stream->Write(text.data(), length, nullptr))) {
+    return STG_E_WRITEFAULT;
+  }
+  if (clearDirty) dirty_ = false;
+  return S_OK;
+}
+
+}  // namespace host

@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+// windows.h first: ocidl.h relies on its types.
+#include <ocidl.h>
+
+#include <string>
+#include <vector>
+
+#include "host/com/com_ptr.h"
+#include "host/container/activex_host.h"
+#include "host/controls/command_button.h"
+#include "host/controls/control_array.h"
+#include "host/controls/frame.h"
+#include "host/forms/form.h"
+#include "host/services/screen.h"
+#include "host/testing/message_box_watcher.h"
+
+namespace host {
+namespace {
+
+// HostingForm.frm: the probe control on the form with a button inside it,
+// an array of two probes in a frame, a control whose class no library
+// serves, and a button after it.
+class HostingForm : public Form {
+ public:
+  HostingForm() : Form("HostingForm") {
+    Probe1.OnEvent("Asked", [this](std::vector<Variant>& arguments) {
+      ++asked;
+      arguments[1] = Variant(Long{2 * arguments[0].ToLong()});
+    });
+    ProbeRow.ForEachCreated([](ActiveXHost& probe) {
+      probe.OnEvent("ASKED", [](std::vector<Variant>& arguments) {
+        arguments[2] = Variant(Long{100 * arguments[0].ToLong() + arguments[1].ToLong()});
+      });
+    });
+    Inside.Click.Connect([this] { ++insideClicks; });
+  }
+  int asked = 0;
+  int insideClicks = 0;
+
+  Frame Frame1{*this, "Frame1"};
+  ControlArray<ActiveXHost> ProbeRow{*this, "ProbeRow"};
+  ActiveXHost Probe1{*this, "Probe1"};
+  CommandButton Inside{*this, "Inside"};
+  ActiveXHost Absent1{*this, "Absent1"};
+  CommandButton After{*this, "After"};
+};
+
+Long WindowNumber(HWND window) { return static_cast<Long>(reinterpret_cast<LONG_PTR>(window)); }
+
+RECT ClientRectIn(HWND window, HWND container) {
+  RECT placed{};
+  GetWindowRect(window, &placed);
+  MapWindowPoints(nullptr, container, reinterpret_cast<POINT*>(&placed), 2);
+  return placed;
+}
+
+// The probe library is registered in the prefix by the test step before this
+// program; every load of the form answers the box of its missing control.
+class HostedControls : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { OleInitialize(nullptr); }
+  testing::MessageBoxWatcher boxes_;
+  HostingForm form_;
+};
+
+TEST_F(HostedControls, LoadFromTheirBlocksIntoTheirContainersWindows) {
+  form_.Load();
+  EXPECT_EQ(form_.Probe1.Get("Caption").ToString(), "stored") << "keys matched without regard to case";
+  EXPECT_EQ(form_.Probe1.Get("Events").ToString(), "Initialize\nReadProperties\nResize\nShow\n");
+  EXPECT_EQ(form_.ProbeRow(0).Get("Caption").ToString(), "default");
+  const HWND probe = form_.Probe1.ControlWindow();
+  ASSERT_NE(probe, nullptr);
+  EXPECT_EQ(GetParent(probe), form_.hWnd());
+  EXPECT_EQ(GetParent(form_.ProbeRow(1).ControlWindow()), form_.Frame1.hWnd());
+  const RECT placed = ClientRectIn(probe, form_.hWnd());
+  EXPECT_EQ(placed.left, PixelsFromTwipsX(150));
+  EXPECT_EQ(placed.right - placed.left, PixelsFromTwipsX(1650) - PixelsFromTwipsX(150));
+  EXPECT_EQ(form_.Probe1.Get("UserMode").ToBoolean(), True);
+}
+
+TEST_F(HostedControls, TheExtenderAddsTheFormsMembersAndForwardsTheRest) {
+  form_.Load();
+  EXPECT_EQ(form_.Probe1.Get("Name").ToString(), "Probe1");
+  EXPECT_EQ(form_.ProbeRow(1).Get("Index").ToLong(), 1);
+  EXPECT_EQ(form_.Probe1.Get("ContainerWindow").ToLong(), WindowNumber(form_.hWnd())) << "Container.hWnd, as the control reads it";
+  EXPECT_EQ(form_.ProbeRow(0).Get("ContainerWindow").ToLong(), WindowNumber(form_.Frame1.hWnd()));
+  Variant parent = form_.Probe1.Get("Parent");
+  ComPtr<IDispatch> parentObject;
+  parentObject.Attach(parent.ToObject());
+  EXPECT_EQ(GetProperty(*parentObject.Get(), "Name").ToString(), "HostingForm");
+  form_.Probe1.Call("Move", {Variant(Long{300}), Variant(Long{300}), Variant(Long{3000}), Variant(Long{1500})});
+  EXPECT_EQ(ClientRectIn(form_.Probe1.ControlWindow(), form_.hWnd()).right, PixelsFromTwipsX(3300));
+  EXPECT_EQ(form_.Probe1.Get("Width").ToLong(), PixelsFromTwipsX(3000) * Screen().TwipsPerPixelX());
+  form_.Probe1.Put("Tag", Variant("kept"));
+  EXPECT_EQ(form_.Probe1.Get("Tag").ToString(), "kept");
+  form_.Probe1.Put("Caption", Variant("forwarded"));
+  EXPECT_EQ(form_.Probe1.Get("caption").ToString(), "forwarded");
+}
+
+TEST_F(HostedControls, EventsReachHandlersByNameWithIndexAndByReferenceAnswers) {
+  form_.Load();
+  EXPECT_EQ(form_.Probe1.Call("Ask", {Variant(Long{21})}).ToLong(), 42);
+  EXPECT_EQ(form_.asked, 1);
+  EXPECT_EQ(form_.ProbeRow(1).Call("Ask", {Variant(Long{5})}).ToLong(), 105) << "Index first, the answer written back";
+  EXPECT_EQ(form_.ProbeRow(0).Call("Ask", {Variant(Long{5})}).ToLong(), 5);
+}
+
+TEST_F(HostedControls, AnIntrinsicControlInsideLivesInTheControlsWindowAndRaisesToTheForm) {
+  form_.Load();
+  EXPECT_EQ(GetParent(form_.Inside.hWnd()), form_.Probe1.ControlWindow());
+  SendMessageA(form_.Inside.hWnd(), BM_CLICK, 0, 0);
+  EXPECT_EQ(form_.insideClicks, 1);
+}
+
+TEST_F(HostedControls, AClassNoLibraryServesIsError429AndTheFormLoadsTheRest) {
+  form_.Load();
+  ASSERT_EQ(boxes_.Seen().size(), 1u) << boxes_.Seen()[0].text << "|" << boxes_.Seen()[1].text;
+  EXPECT_NE(boxes_.Seen()[0].text.find("429"), std::string::npos) << boxes_.Seen()[0].text;
+  EXPECT_NE(boxes_.Seen()[0].text.find("Absent1 (ProbeLibrary.Absent)"), std::string::npos);
+  EXPECT_FALSE(form_.Absent1.Loaded());
+  EXPECT_NE(form_.After.hWnd(), nullptr);
+}
+
+TEST_F(HostedControls, ADesignerHostsThemWithUserModeFalse) {
+  form_.Probe1.SetUserMode(false);
+  form_.Load();
+  EXPECT_EQ(form_.Probe1.Get("UserMode").ToBoolean(), False);
+  EXPECT_EQ(form_.ProbeRow(0).Get("UserMode").ToBoolean(), True);
+}
+
+TEST_F(HostedControls, UnloadReleasesEveryControlSoTheLibraryCanUnload) {
+  form_.Load();
+  const HMODULE library = GetModuleHandleA("RuntimeProbe.ocx");
+  ASSERT_NE(library, nullptr);
+  const auto canUnloadNow = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(
+      reinterpret_cast<void*>(GetProcAddress(library, "DllCanUnloadNow")));
+  EXPECT_EQ(canUnloadNow(), S_FALSE);
+  const HWND probe = form_.Probe1.ControlWindow();
+  form_.Unload();
+  EXPECT_FALSE(IsWindow(probe));
+  EXPECT_EQ(canUnloadNow(), S_OK);
+  EXPECT_THROW(form_.Probe1.Get("Caption"), RuntimeError);
+}
+
+// A container we did not write: the system's control host window, which
+// offers no ambient properties and no extender.
+TEST(ForeignContainer, TheSystemsControlHostWindowActivatesTheProbe) {
+  OleInitialize(nullptr);
+  const HMODULE atl = LoadLibraryA("atl.dll");
+  ASSERT_NE(atl, nullptr);
+  const auto init = reinterpret_cast<BOOL(WINAPI*)()>(reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxWinInit")));
+  const auto control = reinterpret_cast<HRESULT(WINAPI*)(HWND, IUnknown**)>(
+      reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxGetControl")));
+  ASSERT_TRUE(init != nullptr && control != nullptr && init());
+  const HWND frame = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr);
+  const HWND box = CreateWindowExW(0, L"AtlAxWin", L"RuntimeTests.Probe", WS_CHILD | WS_VISIBLE, 10, 10, 120, 80, frame,
+                                   nullptr, nullptr, nullptr);
+  ASSERT_NE(box, nullptr);
+  ComPtr<IUnknown> unknown;
+  ASSERT_EQ(control(box, &unknown), S_OK);
+  ComPtr<IDispatch> probe;
+  ASSERT_EQ(unknown.As(&probe), S_OK);
+  // Each size the host sets on the way (its extents are in the wrong unit) is a Resize.
+  const std::string events = GetProperty(*probe.Get(), "Events").ToString();
+  EXPECT_TRUE(events.starts_with("Initialize\nInitProperties\nResize\n") && events.ends_with("Resize\nShow\n")) << events;
+  EXPECT_EQ(GetProperty(*probe.Get(), "UserMode").ToBoolean(), True) << "no ambients: run mode";
+  ComPtr<IOleWindow> window;
+  ASSERT_EQ(unknown.As(&window), S_OK);
+  HWND surface = nullptr;
+  window->GetWindow(&surface);
+  EXPECT_EQ(GetParent(surface), box);
+  RECT client{};
+  GetClientRect(surface, &client);
+  EXPECT_EQ(client.right, 120) << "sized from the object rectangles";
+  probe.Reset();
+  window.Reset();
+  unknown.Reset();
+  DestroyWindow(frame);
+}
+
+}  // namespace
+}  // namespace host
