@@ -1,23 +1,20 @@
 #include "regions/tests/shaped_windows.h"
 
+#include <iterator>
 #include <string_view>
 
 namespace regions::testing {
 namespace {
 
-constexpr DISPID kWidthInTwips = 1;
-constexpr DISPID kHeightInTwips = 2;
-constexpr DISPID kScaleWidth = 3;
-constexpr DISPID kScaleHeight = 4;
-
+// The properties by name; each one's DISPID is its position plus one.
 constexpr struct {
   std::wstring_view name;
-  DISPID id;
+  double ScaleGeometry::*value;
 } kProperties[] = {
-    {L"WidthInTwips", kWidthInTwips},
-    {L"HeightInTwips", kHeightInTwips},
-    {L"ScaleWidth", kScaleWidth},
-    {L"ScaleHeight", kScaleHeight},
+    {L"WidthInTwips", &ScaleGeometry::widthInTwips},
+    {L"HeightInTwips", &ScaleGeometry::heightInTwips},
+    {L"ScaleWidth", &ScaleGeometry::scaleWidth},
+    {L"ScaleHeight", &ScaleGeometry::scaleHeight},
 };
 
 constexpr int kTwipsPerPixel = 15;
@@ -42,29 +39,25 @@ HRESULT ScaleSource::GetTypeInfoCount(UINT* count) {
 }
 
 HRESULT ScaleSource::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
-  if (count != 1) return DISP_E_UNKNOWNNAME;
-  for (const auto& property : kProperties) {
-    if (property.name == names[0]) {
-      reads.emplace_back(property.name.begin(), property.name.end());
-      *ids = property.id;
-      return S_OK;
-    }
-  }
   *ids = DISPID_UNKNOWN;
+  for (DISPID id = 1; count == 1 && id <= DISPID{std::size(kProperties)}; ++id) {
+    const std::wstring_view name = kProperties[id - 1].name;
+    if (name != names[0]) continue;
+    reads.emplace_back(name.begin(), name.end());
+    *ids = id;
+    return S_OK;
+  }
   return DISP_E_UNKNOWNNAME;
 }
 
 HRESULT ScaleSource::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result, EXCEPINFO*, UINT*) {
-  if ((flags & DISPATCH_PROPERTYGET) == 0 || result == nullptr) return DISP_E_MEMBERNOTFOUND;
+  if ((flags & DISPATCH_PROPERTYGET) == 0 || result == nullptr || id < 1 || id > DISPID{std::size(kProperties)}) {
+    return DISP_E_MEMBERNOTFOUND;
+  }
   VariantInit(result);
   result->vt = VT_R8;
-  switch (id) {
-    case kWidthInTwips: result->dblVal = geometry_.widthInTwips; return S_OK;
-    case kHeightInTwips: result->dblVal = geometry_.heightInTwips; return S_OK;
-    case kScaleWidth: result->dblVal = geometry_.scaleWidth; return S_OK;
-    case kScaleHeight: result->dblVal = geometry_.scaleHeight; return S_OK;
-    default: result->vt = VT_EMPTY; return DISP_E_MEMBERNOTFOUND;
-  }
+  result->dblVal = geometry_.*kProperties[id - 1].value;
+  return S_OK;
 }
 
 host::UniqueWindow PopupWindow(int width, int height) {

@@ -331,34 +331,5 @@ TEST(ShapecraftTypeLibrary, RegionTransparentsEntriesComeInOrderWithoutDescripti
   EXPECT_TRUE(raised[0].parameters.empty());
 }
 
-TEST(ShapecraftTypeLibrary, EachClassNamesItsDefaultInterfaceAndEventSource) {
-  const ComPtr<ITypeLib> library = CarriedTypeLibrary();
-  ASSERT_TRUE(library);
-  const struct {
-    const char* coclass;
-    const char* defaultInterface;
-    const char* events;
-  } classes[] = {
-      {"RegionContainer", "_RegionContainer", "__RegionContainer"},
-      {"RegionTransparent", "_RegionTransparent", "__RegionTransparent"},
-  };
-  for (const auto& c : classes) {
-    const ComPtr<ITypeInfo> type = TypeNamed(*library.Get(), c.coclass);
-    ASSERT_TRUE(type);
-    std::map<int, std::string> byFlags;
-    for (UINT i = 0; i < 2; ++i) {
-      INT flags = 0;
-      HREFTYPE reference = 0;
-      ComPtr<ITypeInfo> implemented;
-      ASSERT_EQ(type->GetImplTypeFlags(i, &flags), S_OK);
-      ASSERT_EQ(type->GetRefTypeOfImplType(i, &reference), S_OK);
-      ASSERT_EQ(type->GetRefTypeInfo(reference, &implemented), S_OK);
-      byFlags[flags] = NameOf(*implemented.Get());
-    }
-    EXPECT_EQ(byFlags[IMPLTYPEFLAG_FDEFAULT], c.defaultInterface) << c.coclass;
-    EXPECT_EQ(byFlags[IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE], c.events) << c.coclass;
-  }
-}
-
 }  // namespace
 }  // namespace regions
