@@ -111,22 +111,51 @@ function(reach_add_type_library name idl)
   set(${name}_TYPELIB_RC ${rc} PARENT_SCOPE)
 endfunction()
 
+# Version information of control library <name> in file FILE, with
+# OLESelfRegister: a resource script <name>_version.rc in the current binary
+# folder, its path in <name>_VERSION_RC. PRODUCT and VERSION (text such as
+# "1.00") default to the project's.
+function(reach_add_control_library_version name)
+  cmake_parse_arguments(ARG "" "FILE;DESCRIPTION;PRODUCT;VERSION" "" ${ARGN})
+  set(LIBRARY_NAME ${name})
+  set(LIBRARY_FILE ${ARG_FILE})
+  set(LIBRARY_DESCRIPTION ${ARG_DESCRIPTION})
+  set(LIBRARY_PRODUCT "Win32 reach")
+  if(ARG_PRODUCT)
+    set(LIBRARY_PRODUCT ${ARG_PRODUCT})
+  endif()
+  set(LIBRARY_VERSION ${PROJECT_VERSION})
+  if(ARG_VERSION)
+    set(LIBRARY_VERSION ${ARG_VERSION})
+  endif()
+  # The numeric version: the text's parts, "00" read as 0, padded to four.
+  string(REPLACE "." ";" parts ${LIBRARY_VERSION})
+  set(numbers)
+  foreach(part ${parts} 0 0 0)
+    math(EXPR number "${part}")
+    list(APPEND numbers ${number})
+  endforeach()
+  list(SUBLIST numbers 0 4 numbers)
+  string(REPLACE ";" "," LIBRARY_VERSION_NUMBERS "${numbers}")
+  set(rc ${CMAKE_CURRENT_BINARY_DIR}/${name}_version.rc)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/control_library.rc.in ${rc} @ONLY)
+  set(${name}_VERSION_RC ${rc} PARENT_SCOPE)
+endfunction()
+
 # A control library served by the runtime: a DLL named <name><SUFFIX> (".ocx"
 # unless given) in the tree's bin/ (tests/ with TEST), with its type library
 # made from IDL as TYPELIB 1, the exports and ordinals of DEF, and version
-# information with OLESelfRegister.
+# information as above.
 function(reach_add_control_library name)
-  cmake_parse_arguments(ARG "TEST" "IDL;DEF;SUFFIX;DESCRIPTION" "SOURCES;LIBRARIES" ${ARGN})
+  cmake_parse_arguments(ARG "TEST" "IDL;DEF;SUFFIX;DESCRIPTION;PRODUCT;VERSION" "SOURCES;LIBRARIES" ${ARGN})
   if(NOT ARG_SUFFIX)
     set(ARG_SUFFIX .ocx)
   endif()
   reach_add_type_library(${name} ${ARG_IDL})
-  set(LIBRARY_NAME ${name})
-  set(LIBRARY_FILE ${name}${ARG_SUFFIX})
-  set(LIBRARY_DESCRIPTION ${ARG_DESCRIPTION})
-  configure_file(${PROJECT_SOURCE_DIR}/cmake/control_library.rc.in ${CMAKE_CURRENT_BINARY_DIR}/${name}_version.rc @ONLY)
+  reach_add_control_library_version(${name} FILE ${name}${ARG_SUFFIX} DESCRIPTION "${ARG_DESCRIPTION}"
+                                    PRODUCT "${ARG_PRODUCT}" VERSION "${ARG_VERSION}")
   add_library(${name} SHARED ${ARG_SOURCES} ${CMAKE_CURRENT_SOURCE_DIR}/${ARG_DEF} ${${name}_TYPELIB_RC}
-              ${CMAKE_CURRENT_BINARY_DIR}/${name}_version.rc)
+              ${${name}_VERSION_RC})
   add_dependencies(${name} ${name}_typelib)
   target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_BINARY_DIR})
   target_link_libraries(${name} PRIVATE host ${ARG_LIBRARIES})

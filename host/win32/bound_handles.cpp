@@ -11,6 +11,7 @@ const Win32Function<decltype(::DestroyIcon)> destroyIcon{"user32", "DestroyIcon"
 const Win32Function<decltype(::DeleteObject)> deleteObject{"gdi32", "DeleteObject"};
 const Win32Function<decltype(::DestroyMenu)> destroyMenu{"user32", "DestroyMenu"};
 const Win32Function<decltype(::CloseHandle)> closeHandle{"kernel32", "CloseHandle"};
+const Win32Function<decltype(::SetWindowRgn)> setWindowRgn{"user32", "SetWindowRgn"};
 
 }  // namespace
 
@@ -29,5 +30,18 @@ void Menu::Close(HMENU menu) {
 void KernelHandle::Close(HANDLE handle) {
   ResumeNext()([&] { closeHandle(handle); });
 }
+void Region::Close(HRGN region) {
+  ResumeNext()([&] { deleteObject(region); });
+}
 
 }  // namespace host::bound_release
+
+namespace host {
+
+bool ApplyWindowRegion(HWND window, BoundRgn& region, bool redraw) {
+  if (bound_release::setWindowRgn(window, region.get(), redraw) == 0) return false;
+  [[maybe_unused]] const HRGN handedOver = region.release();
+  return true;
+}
+
+}  // namespace host

@@ -31,6 +31,10 @@ struct KernelHandle {
   static HANDLE Invalid() { return nullptr; }
   static void Close(HANDLE handle);
 };
+struct Region {
+  static HRGN Invalid() { return nullptr; }
+  static void Close(HRGN region);
+};
 
 }  // namespace bound_release
 
@@ -39,5 +43,11 @@ using BoundIcon = UniqueHandle<HICON, bound_release::Icon>;
 using BoundFont = UniqueHandle<HFONT, bound_release::Font>;
 using BoundMenu = UniqueHandle<HMENU, bound_release::Menu>;
 using BoundKernelHandle = UniqueHandle<HANDLE, bound_release::KernelHandle>;
+using BoundRgn = UniqueHandle<HRGN, bound_release::Region>;
+
+// SetWindowRgn bound by name: the region passes to the window only when the
+// call succeeds; on failure `region` still holds it, for its owner to keep
+// (a control whose region may be applied again later) or to free.
+bool ApplyWindowRegion(HWND window, BoundRgn& region, bool redraw);
 
 }  // namespace host

@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "host/win32/unique_handle.h"
+
+namespace regions {
+namespace {
+
+// The toolbox bitmaps a container shows for the two controls.
+TEST(LibraryResources, EachControlHasA16By15SixteenColourToolboxBitmap) {
+  for (const WORD resource : {WORD{30000}, WORD{30001}}) {
+    const host::UniqueBitmap bitmap(static_cast<HBITMAP>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resource), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    ASSERT_TRUE(bitmap) << resource;
+    DIBSECTION section{};
+    ASSERT_EQ(GetObjectA(bitmap.get(), sizeof section, &section), static_cast<int>(sizeof section)) << resource;
+    EXPECT_EQ(section.dsBm.bmWidth, 16) << resource;
+    EXPECT_EQ(section.dsBm.bmHeight, 15) << resource;
+    EXPECT_EQ(section.dsBmih.biBitCount, 4) << resource;
+  }
+}
+
+// What installers and containers read of the file's version information.
+TEST(LibraryResources, TheVersionInformationNamesTheLibraryAndAnnouncesSelfRegistration) {
+  std::array<char, MAX_PATH> path{};
+  GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+  std::vector<char> information(GetFileVersionInfoSizeA(path.data(), nullptr));
+  ASSERT_FALSE(information.empty());
+  ASSERT_TRUE(GetFileVersionInfoA(path.data(), 0, static_cast<DWORD>(information.size()), information.data()));
+  const struct {
+    const char* key;
+    const char* value;
+  } strings[] = {
+      {"FileVersion", "1.00"},        {"ProductVersion", "1.00"}, {"InternalName", "Regions"},
+      {"OriginalFilename", "Regions.ocx"}, {"ProductName", "Shapecraft"}, {"OLESelfRegister", ""},
+  };
+  for (const auto& s : strings) {
+    const std::string key = std::string("\\StringFileInfo\\040904B0\\") + s.key;
+    char* value = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueA(information.data(), key.c_str(), reinterpret_cast<void**>(&value), &length)) << s.key;
+    EXPECT_EQ(std::string(value, length > 0 ? length - 1 : 0), s.value) << s.key;
+  }
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT size = 0;
+  ASSERT_TRUE(VerQueryValueA(information.data(), "\\", reinterpret_cast<void**>(&fixed), &size));
+  EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(0, 1)) << "1.0";
+  EXPECT_EQ(fixed->dwFileVersionLS, 0u);
+}
+
+}  // namespace
+}  // namespace regions
