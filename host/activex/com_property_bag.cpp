@@ -1,11 +1,10 @@
 #include "host/activex/com_property_bag.h"
 
-#include <cmath>
 #include <new>
 #include <optional>
 #include <string>
 
-#include "host/com/com_ptr.h"
+#include "host/com/font_object.h"
 #include "host/com/variant.h"
 #include "host/runtime/error.h"
 #include "host/win32/bstr.h"
@@ -13,57 +12,11 @@
 namespace host {
 namespace {
 
-// A standard font object, as containers hand fonts to controls.
-Variant FontObject(const Font& font) {
-  const Bstr name(font.Name);
-  FONTDESC description{};
-  description.cbSizeofstruct = sizeof description;
-  description.lpstrName = name.get();
-  description.cySize.int64 = std::llround(static_cast<double>(font.Size) * 10000.0);
-  description.sWeight = static_cast<SHORT>(font.Weight());
-  description.sCharset = static_cast<SHORT>(font.Charset);
-  description.fItalic = font.Italic;
-  description.fUnderline = font.Underline;
-  description.fStrikethrough = font.Strikethrough;
-  ComPtr<IDispatch> object;
-  if (FAILED(OleCreateFontIndirect(&description, IID_PPV_ARGS(&object)))) {
-    throw RuntimeError(error_number::OutOfMemory, "the font object could not be created");
-  }
-  return Variant(object.Get());
-}
-
-// What a font object describes; nothing when the object is no font.
-std::optional<Font> FontOf(IUnknown* object) {
-  ComPtr<IFont> font;
-  if (object == nullptr || FAILED(object->QueryInterface(IID_PPV_ARGS(&font)))) return std::nullopt;
-  Font read;
-  Bstr name;
-  CY size{};
-  BOOL bold = FALSE;
-  BOOL italic = FALSE;
-  BOOL underline = FALSE;
-  BOOL strikethrough = FALSE;
-  SHORT charset = 0;
-  if (FAILED(font->get_Name(name.put())) || FAILED(font->get_Size(&size)) || FAILED(font->get_Bold(&bold)) ||
-      FAILED(font->get_Italic(&italic)) || FAILED(font->get_Underline(&underline)) ||
-      FAILED(font->get_Strikethrough(&strikethrough)) || FAILED(font->get_Charset(&charset))) {
-    return std::nullopt;
-  }
-  read.Name = name.ToAnsi();
-  read.Size = static_cast<Single>(static_cast<double>(size.int64) / 10000.0);
-  read.Bold = bold != FALSE;
-  read.Italic = italic != FALSE;
-  read.Underline = underline != FALSE;
-  read.Strikethrough = strikethrough != FALSE;
-  read.Charset = charset;
-  return read;
-}
-
 // The stored value as the VARIANT type the control asked for.
 Variant ReadAs(const PropertyBag& bag, const std::string& key, VARTYPE type) {
   switch (type) {
     case VT_DISPATCH:
-    case VT_UNKNOWN: return FontObject(bag.ReadProperty<Font>(key, Font()));
+    case VT_UNKNOWN: return Variant(CreateFontObject(bag.ReadProperty<Font>(key, Font())).Get());
     case VT_I2: return Variant(bag.ReadProperty<Integer>(key, 0));
     case VT_I4: return Variant(bag.ReadProperty<Long>(key, 0));
     case VT_UI4: {
