@@ -356,5 +356,56 @@ TEST(UserControlInput, KeyEventsCarryTheShiftStateAndKeyAsciiByReference) {
       << "characters reach the surface inside a form's dialog navigation";
 }
 
+// Drags "payload" and logs the drag's events.
+class DragProbe : public UserControl {
+ public:
+  Events events;
+
+ protected:
+  void UserControl_OLEStartDrag(DataObject& Data, Long& AllowedEffects) override {
+    Data.SetText("payload");
+    AllowedEffects = DROPEFFECT_COPY;
+    events.push_back("OLEStartDrag");
+  }
+  void UserControl_OLEDragOver(IDataObject*, Long& Effect, Integer&, Integer&, Single&, Single&,
+                               Integer& State) override {
+    events.push_back("OLEDragOver " + std::to_string(State));
+    Effect = DROPEFFECT_COPY;
+  }
+  void UserControl_OLEDragDrop(IDataObject* Data, Long& Effect, Integer&, Integer&, Single&, Single&) override {
+    events.push_back("OLEDragDrop " + TextOf(*Data));
+    Effect = DROPEFFECT_COPY;
+  }
+  void UserControl_OLECompleteDrag(Long& Effect) override {
+    events.push_back("OLECompleteDrag " + std::to_string(Effect));
+  }
+};
+
+TEST(UserControlOle, OnlyAManualDropModeTakesDrops) {
+  struct Case {
+    Integer dropMode;
+    Events expected;
+  };
+  const Case cases[] = {
+      {vbOLEDropManual, {"OLEStartDrag", "OLEDragOver 0", "OLEDragDrop payload", "OLECompleteDrag 1"}},
+      {vbOLEDropNone, {"OLEStartDrag", "OLECompleteDrag 0"}},
+  };
+  for (const Case& c : cases) {
+    DesignTimeHost<DragProbe> designer;
+    designer.PlaceNew();
+    designer->SetOLEDropMode(vbOLEDropManual);
+    designer->SetOLEDropMode(c.dropMode);
+    RECT onScreen{};
+    GetWindowRect(designer->hWnd(), &onScreen);
+    SetCursorPos((onScreen.left + onScreen.right) / 2, (onScreen.top + onScreen.bottom) / 2);
+    designer->OLEDrag();
+    EXPECT_EQ(designer->events, c.expected) << "drop mode " << c.dropMode;
+    EXPECT_EQ(designer->OLEDropMode(), c.dropMode);
+  }
+  DesignTimeHost<DragProbe> designer;
+  designer.PlaceNew();
+  EXPECT_EQ(testing::ErrorNumberOf([&] { designer->SetOLEDropMode(2); }), 380);
+}
+
 }  // namespace
 }  // namespace host

@@ -97,6 +97,7 @@ void UserControl::NotifyAmbientChanged(std::string_view propertyName) {
 void UserControl::Detach() {
   if (site_ == nullptr) return;
   RunEventHandler([this] { UserControl_Terminate(); });
+  StopOle();
   surface_.Detach();
   window_.reset();
   site_ = nullptr;

@@ -10,6 +10,9 @@
 #include "host/drawing/drawing_surface.h"
 #include "host/runtime/font.h"
 #include "host/runtime/types.h"
+#include "host/com/com_ptr.h"
+#include "host/com/data_object.h"
+#include "host/usercontrol/ole_drag_drop.h"
 #include "host/usercontrol/site.h"
 #include "host/win32/unique_handle.h"
 #include "host/win32/window_class.h"
@@ -22,7 +25,7 @@ namespace host {
 // GotFocus and AmbientChanged as they happen; WriteProperties when the
 // container saves; Terminate last. The control knows its container only
 // through UserControlSite, so the same class serves any host.
-class UserControl {
+class UserControl : private OleDragEvents {
  public:
   UserControl() = default;
   virtual ~UserControl();
@@ -74,6 +77,11 @@ class UserControl {
   void SetScaleHeight(Single height);
   void Scale(Single x1, Single y1, Single x2, Single y2);
   void Cls() { surface_.Cls(); }
+  // OLE drag and drop; see user_control_ole.cpp. Both need OLE on the
+  // thread, which they start themselves.
+  Integer OLEDropMode() const { return oleDropMode_; }
+  void SetOLEDropMode(Integer mode);
+  void OLEDrag();
   void Refresh();
 
   const AmbientProperties& Ambient() const;
@@ -107,6 +115,14 @@ class UserControl {
   virtual void UserControl_MouseDown(Integer& /*Button*/, Integer& /*Shift*/, Single& /*X*/, Single& /*Y*/) {}
   virtual void UserControl_MouseMove(Integer& /*Button*/, Integer& /*Shift*/, Single& /*X*/, Single& /*Y*/) {}
   virtual void UserControl_MouseUp(Integer& /*Button*/, Integer& /*Shift*/, Single& /*X*/, Single& /*Y*/) {}
+  // Effects are vbDropEffect values (DROPEFFECT_*); State is vbEnter, vbLeave or vbOver.
+  virtual void UserControl_OLEStartDrag(DataObject& /*Data*/, Long& /*AllowedEffects*/) {}
+  virtual void UserControl_OLEGiveFeedback(Long& /*Effect*/, Boolean& /*DefaultCursors*/) {}
+  virtual void UserControl_OLECompleteDrag(Long& /*Effect*/) {}
+  virtual void UserControl_OLEDragOver(IDataObject* /*Data*/, Long& /*Effect*/, Integer& /*Button*/,
+                                       Integer& /*Shift*/, Single& /*X*/, Single& /*Y*/, Integer& /*State*/) {}
+  virtual void UserControl_OLEDragDrop(IDataObject* /*Data*/, Long& /*Effect*/, Integer& /*Button*/,
+                                       Integer& /*Shift*/, Single& /*X*/, Single& /*Y*/) {}
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -116,6 +132,11 @@ class UserControl {
   // See user_control_input.cpp.
   LRESULT MouseMessage(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT KeyMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void StartOle();
+  void StopOle();
+  void DragOver(IDataObject* data, DWORD& effect, DWORD keys, POINT screen, Integer state) override;
+  void DragDrop(IDataObject* data, DWORD& effect, DWORD keys, POINT screen) override;
+  void GiveFeedback(DWORD& effect, bool& defaultCursors) override;
 
   UserControlSite* site_ = nullptr;
   UniqueWindow window_;
@@ -125,6 +146,9 @@ class UserControl {
   // The button-up after a double click raises no Click.
   bool doubleClicked_ = false;
   DrawingSurface surface_;
+  Integer oleDropMode_ = vbOLEDropNone;
+  bool oleStarted_ = false;
+  ComPtr<DropTarget> dropTarget_;
 };
 
 // The owner of a user control. Terminate reaches the derived control before

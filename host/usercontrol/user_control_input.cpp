@@ -4,35 +4,15 @@
 #include <utility>
 
 #include "host/runtime/untrapped_error.h"
+#include "host/usercontrol/input_state.h"
 #include "host/usercontrol/user_control.h"
 
 namespace host {
 namespace {
 
-constexpr Integer vbLeftButton = 1;
-constexpr Integer vbRightButton = 2;
-constexpr Integer vbMiddleButton = 4;
-constexpr Integer vbShiftMask = 1;
-constexpr Integer vbCtrlMask = 2;
-constexpr Integer vbAltMask = 4;
-
-bool KeyHeld(int key) { return GetKeyState(key) < 0; }
-
 Integer ShiftState() {
   return static_cast<Integer>((KeyHeld(VK_SHIFT) ? vbShiftMask : 0) | (KeyHeld(VK_CONTROL) ? vbCtrlMask : 0) |
                               (KeyHeld(VK_MENU) ? vbAltMask : 0));
-}
-
-// A mouse message carries Shift and Ctrl in its key flags; Alt it does not.
-Integer ShiftOfMouse(WPARAM keys) {
-  return static_cast<Integer>(((keys & MK_SHIFT) != 0 ? vbShiftMask : 0) |
-                              ((keys & MK_CONTROL) != 0 ? vbCtrlMask : 0) | (KeyHeld(VK_MENU) ? vbAltMask : 0));
-}
-
-Integer ButtonsHeld(WPARAM keys) {
-  return static_cast<Integer>(((keys & MK_LBUTTON) != 0 ? vbLeftButton : 0) |
-                              ((keys & MK_RBUTTON) != 0 ? vbRightButton : 0) |
-                              ((keys & MK_MBUTTON) != 0 ? vbMiddleButton : 0));
 }
 
 // The button a press or release is about.
@@ -56,7 +36,7 @@ Integer ButtonOf(UINT message) {
 LRESULT UserControl::MouseMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   const HWND window = window_.get();
   Integer button = message == WM_MOUSEMOVE ? ButtonsHeld(wParam) : ButtonOf(message);
-  Integer shift = ShiftOfMouse(wParam);
+  Integer shift = ShiftOf(wParam, KeyHeld(VK_MENU));
   Single x = surface_.XFromPixel(GET_X_LPARAM(lParam));
   Single y = surface_.YFromPixel(GET_Y_LPARAM(lParam));
   switch (message) {
