@@ -78,7 +78,7 @@ HRESULT ActiveXControl::Save(IPropertyBag* bag, BOOL clearDirty, BOOL) noexcept 
       if (SUCCEEDED(written)) written = bag->Write(Bstr(setting.key).get(), value.get());
     }
     for (const PropertyGroup& group : saved.Block().groups) {
-      Variant font(FontObject(saved.ReadProperty<Font>(group.name, Font())).Get());
+      Variant font(CreateFontObject(saved.ReadProperty<Font>(group.name, Font())).Get());
       if (SUCCEEDED(written)) written = bag->Write(Bstr(group.name).get(), font.get());
     }
   });

@@ -17,7 +17,7 @@ namespace {
 Variant ReadAs(const PropertyBag& bag, const std::string& key, VARTYPE type) {
   switch (type) {
     case VT_DISPATCH:
-    case VT_UNKNOWN: return Variant(FontObject(bag.ReadProperty<Font>(key, Font())).Get());
+    case VT_UNKNOWN: return Variant(CreateFontObject(bag.ReadProperty<Font>(key, Font())).Get());
     case VT_I2: return Variant(bag.ReadProperty<Integer>(key, 0));
     case VT_I4: return Variant(bag.ReadProperty<Long>(key, 0));
     case VT_UI4: {

@@ -7,7 +7,7 @@
 
 namespace host {
 
-ComPtr<IDispatch> FontObject(const Font& font) {
+ComPtr<IFontDisp> CreateFontObject(const Font& font) {
   const Bstr name(font.Name);
   FONTDESC description{};
   description.cbSizeofstruct = sizeof description;
@@ -18,7 +18,7 @@ ComPtr<IDispatch> FontObject(const Font& font) {
   description.fItalic = font.Italic;
   description.fUnderline = font.Underline;
   description.fStrikethrough = font.Strikethrough;
-  ComPtr<IDispatch> object;
+  ComPtr<IFontDisp> object;
   if (FAILED(OleCreateFontIndirect(&description, IID_PPV_ARGS(&object)))) {
     throw RuntimeError(error_number::OutOfMemory, "the font object could not be created");
   }

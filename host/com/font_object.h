@@ -1,8 +1,7 @@
 #pragma once
 
 #include <windows.h>
-// windows.h first: ocidl.h relies on its types.
-#include <ocidl.h>
+// windows.h first: olectl.h relies on its types.
 #include <olectl.h>
 
 #include <optional>
@@ -12,10 +11,9 @@
 
 namespace host {
 
-// A standard font object describing `font`, as containers hand fonts to
-// controls and controls hand them back.
-ComPtr<IDispatch> FontObject(const Font& font);
-
+// A standard font object describing the font value, as containers hand fonts
+// to controls; error 7 when none can be made.
+ComPtr<IFontDisp> CreateFontObject(const Font& font);
 // What a font object describes; nothing when the object is no font.
 std::optional<Font> FontOf(IUnknown* object);
 

@@ -113,7 +113,7 @@ HRESULT ControlSite::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VA
     Variant value;
     switch (id) {
       case DISPID_AMBIENT_USERMODE: value = Variant(Boolean(host_->UserMode())); break;
-      case DISPID_AMBIENT_FONT: value = Variant(FontObject(form.Font()).Get()); break;
+      case DISPID_AMBIENT_FONT: value = Variant(CreateFontObject(form.Font()).Get()); break;
       case DISPID_AMBIENT_BACKCOLOR: value = Variant(static_cast<Long>(form.BackColor())); break;
       case DISPID_AMBIENT_FORECOLOR: value = Variant(static_cast<Long>(vbButtonText)); break;
       case DISPID_AMBIENT_DISPLAYNAME: value = Variant(std::string_view(host_->Name())); break;

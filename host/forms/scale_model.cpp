@@ -18,12 +18,26 @@ double TwipsPerUnit(Integer mode, Axis axis) {
     case vbInches: return 1440.0;
     case vbMillimeters: return 1440.0 / 25.4;
     case vbCentimeters: return 1440.0 / 2.54;
+    case vbHimetric: return 1440.0 / 2540.0;
     default: return 1.0;
   }
 }
 
 double TwipsPerPixel(Axis axis) {
   return static_cast<double>(axis == Axis::Across ? Screen().TwipsPerPixelX() : Screen().TwipsPerPixelY());
+}
+
+// Through pixels, so that vbUser means the scale's own units whatever its mode.
+double Convert(const ScaleModel& scale, double length, Integer from, Integer to, SIZE client, Axis axis) {
+  for (const Integer unit : {from, to}) {
+    if (unit < vbUser || unit > vbHimetric) throw RuntimeError(error_number::InvalidCall);
+  }
+  const bool across = axis == Axis::Across;
+  const double pixels = from != vbUser ? length * TwipsPerUnit(from, axis) / TwipsPerPixel(axis)
+                        : across       ? scale.ToPixelsX(length, client)
+                                       : scale.ToPixelsY(length, client);
+  if (to != vbUser) return pixels * TwipsPerPixel(axis) / TwipsPerUnit(to, axis);
+  return across ? scale.FromPixelsX(pixels, client) : scale.FromPixelsY(pixels, client);
 }
 
 }  // namespace
@@ -90,6 +104,24 @@ double ScaleModel::FromPixelsX(double pixels, SIZE clientPixels) const {
 double ScaleModel::FromPixelsY(double pixels, SIZE clientPixels) const {
   if (mode_ == vbUser) return clientPixels.cy == 0 ? 0.0 : pixels * height_ / clientPixels.cy;
   return pixels * TwipsPerPixel(Axis::Down) / TwipsPerUnit(mode_, Axis::Down);
+}
+
+double ScaleModel::ToPixelsX(double units, SIZE clientPixels) const {
+  if (mode_ == vbUser) return width_ == 0 ? 0.0 : units * clientPixels.cx / width_;
+  return units * TwipsPerUnit(mode_, Axis::Across) / TwipsPerPixel(Axis::Across);
+}
+
+double ScaleModel::ToPixelsY(double units, SIZE clientPixels) const {
+  if (mode_ == vbUser) return height_ == 0 ? 0.0 : units * clientPixels.cy / height_;
+  return units * TwipsPerUnit(mode_, Axis::Down) / TwipsPerPixel(Axis::Down);
+}
+
+double ScaleModel::ConvertX(double length, Integer from, Integer to, SIZE clientPixels) const {
+  return Convert(*this, length, from, to, clientPixels, Axis::Across);
+}
+
+double ScaleModel::ConvertY(double length, Integer from, Integer to, SIZE clientPixels) const {
+  return Convert(*this, length, from, to, clientPixels, Axis::Down);
 }
 
 // The current extent becomes the user extent, so that setting one value

@@ -14,6 +14,8 @@ inline constexpr Integer vbCharacters = 4;
 inline constexpr Integer vbInches = 5;
 inline constexpr Integer vbMillimeters = 6;
 inline constexpr Integer vbCentimeters = 7;
+// Units ScaleX and ScaleY convert from and to, though no surface takes them as its mode.
+inline constexpr Integer vbHimetric = 8;
 
 // The coordinate system of a drawing surface (a form, a user control): a
 // fixed unit with its origin at the client area's corner, or user units with
@@ -41,6 +43,13 @@ class ScaleModel {
   // A length in pixels measured in this scale.
   double FromPixelsX(double pixels, SIZE clientPixels) const;
   double FromPixelsY(double pixels, SIZE clientPixels) const;
+  // A length in this scale measured in pixels.
+  double ToPixelsX(double units, SIZE clientPixels) const;
+  double ToPixelsY(double units, SIZE clientPixels) const;
+  // ScaleX and ScaleY: a length from one unit to another, each a fixed mode,
+  // vbHimetric, or vbUser for this scale. Error 5 for any other unit.
+  double ConvertX(double length, Integer from, Integer to, SIZE clientPixels) const;
+  double ConvertY(double length, Integer from, Integer to, SIZE clientPixels) const;
 
  private:
   void EnterUserMode(SIZE clientPixels);

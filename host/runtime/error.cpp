@@ -22,6 +22,7 @@ std::string StandardDescription(Long number) {
     case error_number::ArgumentNotOptional: return "Argument not optional";
     case error_number::WrongArgumentCount: return "Wrong number of arguments or invalid property assignment";
     case error_number::EntryPointNotFound: return "Can't find DLL entry point";
+    case error_number::InvalidPicture: return "Invalid picture";
     default: return "Application-defined or object-defined error";
   }
 }

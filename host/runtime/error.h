@@ -28,6 +28,7 @@ inline constexpr Long MemberNotSupported = 438;
 inline constexpr Long ArgumentNotOptional = 449;
 inline constexpr Long WrongArgumentCount = 450;
 inline constexpr Long EntryPointNotFound = 453;
+inline constexpr Long InvalidPicture = 481;
 }  // namespace error_number
 
 // The standard text of an error number ("Application-defined or object-defined

@@ -67,6 +67,28 @@ TEST(ScaleModel, AFixedModeResetsTheOriginAndFollowsTheClientSize) {
   EXPECT_NEAR(scale.Height(Client()), 2.5, 1e-3) << "user mode starts from the current values";
 }
 
+TEST(ScaleModel, ConvertsLengthsBetweenUnitsThroughTheUserScale) {
+  struct Case {
+    double length;
+    Integer from;
+    Integer to;
+    double expected;
+  };
+  ScaleModel scale;
+  scale.Scale(0, 0, 600, 360);  // 10 twips a unit
+  const Case cases[] = {
+      {1440, vbTwips, vbInches, 1},      {2540, vbHimetric, vbTwips, 1440}, {72, vbPoints, vbInches, 1},
+      {10, vbCentimeters, vbMillimeters, 100}, {3, vbCharacters, vbTwips, 360}, {100, vbUser, vbTwips, 1000},
+      {1000, vbTwips, vbUser, 100},
+  };
+  for (const Case& c : cases) {
+    EXPECT_NEAR(scale.ConvertX(c.length, c.from, c.to, Client()), c.expected, 1e-3) << c.from << " to " << c.to;
+  }
+  EXPECT_NEAR(scale.ConvertY(3, vbCharacters, vbTwips, Client()), 720, 1e-3) << "a character is 240 twips high";
+  EXPECT_NEAR(scale.ToPixelsX(60, Client()), 600.0 / Screen().TwipsPerPixelX(), 1e-3);
+  EXPECT_EQ(testing::ErrorNumberOf([&] { scale.ConvertX(1, vbUser, 9, Client()); }), 5);
+}
+
 TEST(ScaleModel, BadModesAndZeroExtentsRaiseError380AndChangeNothing) {
   ScaleModel scale;
   for (const Integer mode : {Integer{-1}, Integer{8}}) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -248,6 +250,161 @@ TEST(UserControlInTheDesigner, SavedSettingsLoadBackAndTheAmbientFontIsTheFontDe
   EXPECT_NE(GetWindowLongA(surface, GWL_STYLE) & WS_BORDER, 0);
   UpdateWindow(surface);
   EXPECT_EQ(testing::ClientPixels(surface).At(2, 2), RGB(0x00, 0x00, 0xFF)) << "the back colour read while parked";
+}
+
+// Logs its keyboard and mouse events; a key 'x' becomes 'y', and Delete
+// is swallowed.
+class InputProbe : public UserControl {
+ public:
+  Events events;
+
+ protected:
+  void UserControl_Click() override { events.push_back("Click"); }
+  void UserControl_DblClick() override { events.push_back("DblClick"); }
+  void UserControl_KeyDown(Integer& KeyCode, Integer& Shift) override { Log("KeyDown", KeyCode, Shift); }
+  void UserControl_KeyUp(Integer& KeyCode, Integer& Shift) override { Log("KeyUp", KeyCode, Shift); }
+  void UserControl_KeyPress(Integer& KeyAscii) override {
+    events.push_back("KeyPress " + std::to_string(KeyAscii));
+    if (KeyAscii == 'x') KeyAscii = 'y';
+  }
+  void UserControl_MouseDown(Integer& Button, Integer& Shift, Single& X, Single& Y) override {
+    Log("MouseDown", Button, Shift, X, Y);
+  }
+  void UserControl_MouseMove(Integer& Button, Integer& Shift, Single& X, Single& Y) override {
+    Log("MouseMove", Button, Shift, X, Y);
+  }
+  void UserControl_MouseUp(Integer& Button, Integer& Shift, Single& X, Single& Y) override {
+    Log("MouseUp", Button, Shift, X, Y);
+  }
+
+ private:
+  void Log(const char* event, Integer a, Integer b) {
+    events.push_back(std::string(event) + " " + std::to_string(a) + " " + std::to_string(b));
+  }
+  void Log(const char* event, Integer button, Integer shift, Single x, Single y) {
+    events.push_back(std::string(event) + " " + std::to_string(button) + " " + std::to_string(shift) + " " +
+                     std::to_string(static_cast<int>(x)) + "," + std::to_string(static_cast<int>(y)));
+  }
+};
+
+struct InputStep {
+  UINT message;
+  WPARAM wParam;
+  POINT pixel;
+};
+
+// A 200 x 150 pixel surface scaled to 100 x 75 units: X and Y are half the pixels.
+TEST(UserControlInput, MouseEventsComeInScaleUnitsAndClicksInTheClassicOrder) {
+  struct Case {
+    const char* what;
+    std::vector<InputStep> steps;
+    Events expected;
+  };
+  const Case cases[] = {
+      {"click",
+       {{WM_LBUTTONDOWN, MK_LBUTTON, {20, 40}}, {WM_LBUTTONUP, 0, {20, 40}}},
+       {"MouseDown 1 0 10,20", "MouseUp 1 0 10,20", "Click"}},
+      {"double click",
+       {{WM_LBUTTONDOWN, MK_LBUTTON, {20, 40}},
+        {WM_LBUTTONUP, 0, {20, 40}},
+        {WM_LBUTTONDBLCLK, MK_LBUTTON, {20, 40}},
+        {WM_LBUTTONUP, 0, {20, 40}}},
+       {"MouseDown 1 0 10,20", "MouseUp 1 0 10,20", "Click", "DblClick", "MouseUp 1 0 10,20"}},
+      {"right button with Shift and Ctrl",
+       {{WM_RBUTTONDOWN, MK_RBUTTON | MK_SHIFT | MK_CONTROL, {100, 60}}, {WM_RBUTTONUP, MK_SHIFT, {100, 60}}},
+       {"MouseDown 2 3 50,30", "MouseUp 2 1 50,30"}},
+      {"moving with both buttons held",
+       {{WM_MOUSEMOVE, MK_LBUTTON | MK_MBUTTON, {40, 10}}, {WM_MOUSEMOVE, 0, {0, 0}}},
+       {"MouseMove 5 0 20,5", "MouseMove 0 0 0,0"}},
+  };
+  for (const Case& c : cases) {
+    DesignTimeHost<InputProbe> designer;
+    designer.PlaceNew();
+    designer->Scale(0, 0, 100, 75);
+    for (const InputStep& step : c.steps) {
+      SendMessageA(designer->hWnd(), step.message, step.wParam, MAKELPARAM(step.pixel.x, step.pixel.y));
+    }
+    EXPECT_EQ(designer->events, c.expected) << c.what;
+  }
+}
+
+TEST(UserControlInput, APressTakesTheFocusAndTheMouseUntilReleased) {
+  DesignTimeHost<InputProbe> designer;
+  designer.PlaceNew();
+  SendMessageA(designer->hWnd(), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+  EXPECT_EQ(GetFocus(), designer->hWnd());
+  EXPECT_EQ(GetCapture(), designer->hWnd());
+  SendMessageA(designer->hWnd(), WM_LBUTTONUP, 0, 0);
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST(UserControlInput, KeyEventsCarryTheShiftStateAndKeyAsciiByReference) {
+  DesignTimeHost<InputProbe> designer;
+  designer.PlaceNew();
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  BYTE held[256] = {};
+  std::copy(std::begin(keys), std::end(keys), std::begin(held));
+  held[VK_CONTROL] = held[VK_SHIFT] = 0x80;
+  SetKeyboardState(held);
+  SendMessageA(designer->hWnd(), WM_KEYDOWN, 'A', 0);
+  SetKeyboardState(keys);
+  SendMessageA(designer->hWnd(), WM_CHAR, 'x', 0);
+  SendMessageA(designer->hWnd(), WM_KEYUP, 'A', 0);
+  EXPECT_EQ(designer->events, (Events{"KeyDown 65 3", "KeyPress 120", "KeyUp 65 0"}));
+  EXPECT_EQ(SendMessageA(designer->hWnd(), WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS, DLGC_WANTCHARS)
+      << "characters reach the surface inside a form's dialog navigation";
+}
+
+// Drags "payload" and logs the drag's events.
+class DragProbe : public UserControl {
+ public:
+  Events events;
+
+ protected:
+  void UserControl_OLEStartDrag(DataObject& Data, Long& AllowedEffects) override {
+    Data.SetText("payload");
+    AllowedEffects = DROPEFFECT_COPY;
+    events.push_back("OLEStartDrag");
+  }
+  void UserControl_OLEDragOver(IDataObject*, Long& Effect, Integer&, Integer&, Single&, Single&,
+                               Integer& State) override {
+    events.push_back("OLEDragOver " + std::to_string(State));
+    Effect = DROPEFFECT_COPY;
+  }
+  void UserControl_OLEDragDrop(IDataObject* Data, Long& Effect, Integer&, Integer&, Single&, Single&) override {
+    events.push_back("OLEDragDrop " + TextOf(*Data));
+    Effect = DROPEFFECT_COPY;
+  }
+  void UserControl_OLECompleteDrag(Long& Effect) override {
+    events.push_back("OLECompleteDrag " + std::to_string(Effect));
+  }
+};
+
+TEST(UserControlOle, OnlyAManualDropModeTakesDrops) {
+  struct Case {
+    Integer dropMode;
+    Events expected;
+  };
+  const Case cases[] = {
+      {vbOLEDropManual, {"OLEStartDrag", "OLEDragOver 0", "OLEDragDrop payload", "OLECompleteDrag 1"}},
+      {vbOLEDropNone, {"OLEStartDrag", "OLECompleteDrag 0"}},
+  };
+  for (const Case& c : cases) {
+    DesignTimeHost<DragProbe> designer;
+    designer.PlaceNew();
+    designer->SetOLEDropMode(vbOLEDropManual);
+    designer->SetOLEDropMode(c.dropMode);
+    RECT onScreen{};
+    GetWindowRect(designer->hWnd(), &onScreen);
+    SetCursorPos((onScreen.left + onScreen.right) / 2, (onScreen.top + onScreen.bottom) / 2);
+    designer->OLEDrag();
+    EXPECT_EQ(designer->events, c.expected) << "drop mode " << c.dropMode;
+    EXPECT_EQ(designer->OLEDropMode(), c.dropMode);
+  }
+  DesignTimeHost<DragProbe> designer;
+  designer.PlaceNew();
+  EXPECT_EQ(testing::ErrorNumberOf([&] { designer->SetOLEDropMode(2); }), 380);
 }
 
 }  // namespace

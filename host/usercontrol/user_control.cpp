@@ -5,7 +5,6 @@
 
 #include "host/controls/control.h"
 #include "host/runtime/error.h"
-#include "host/runtime/font_handle.h"
 #include "host/runtime/untrapped_error.h"
 #include "host/services/app.h"
 #include "host/services/screen.h"
@@ -36,12 +35,6 @@ HWND ParkingWindow() {
   return parking.get();
 }
 
-SIZE ClientSize(HWND window) {
-  RECT client{};
-  GetClientRect(window, &client);
-  return {client.right, client.bottom};
-}
-
 }  // namespace
 
 UserControl::~UserControl() { Detach(); }
@@ -58,8 +51,7 @@ void UserControl::Attach(UserControlSite& site, const RECT& pixels) {
                                 site.ContainerWindow() ? site.ContainerWindow() : ParkingWindow(), nullptr,
                                 App().hInstance(), this));
   if (!window_) throw RuntimeError(error_number::OutOfMemory, "the user control window could not be created");
-  ownDC_ = GetDC(window_.get());
-  fontHandle_ = CreateFontHandle(font_);
+  surface_.Attach(window_.get());
   RunEventHandler([this] { UserControl_Initialize(); });
 }
 
@@ -110,17 +102,10 @@ void UserControl::NotifyAmbientChanged(std::string_view propertyName) {
 void UserControl::Detach() {
   if (site_ == nullptr) return;
   RunEventHandler([this] { UserControl_Terminate(); });
-  ReleaseDC(window_.get(), std::exchange(ownDC_, nullptr));
+  StopOle();
+  surface_.Detach();
   window_.reset();
   site_ = nullptr;
-}
-
-HDC UserControl::hDC() const { return ownDC_; }
-
-void UserControl::SetBackColor(OleColor color) {
-  backColor_ = color;
-  backBrush_.reset();
-  InvalidateRect(window_.get(), nullptr, TRUE);
 }
 
 void UserControl::SetBorderStyle(Integer style) {
@@ -135,11 +120,6 @@ bool UserControl::Enabled() const { return IsWindowEnabled(window_.get()) != 0; 
 
 void UserControl::SetEnabled(bool enabled) { EnableWindow(window_.get(), enabled); }
 
-void UserControl::SetFont(const host::Font& font) {
-  font_ = font;
-  fontHandle_ = CreateFontHandle(font_);
-}
-
 Long UserControl::Width() const { return PlacementInTwips(window_.get()).width; }
 Long UserControl::Height() const { return PlacementInTwips(window_.get()).height; }
 
@@ -148,19 +128,14 @@ void UserControl::Size(Long width, Long height) {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void UserControl::SetScaleMode(Integer mode) { scale_.SetMode(mode, ClientSize(window_.get())); }
-void UserControl::SetScaleLeft(Single left) { scale_.SetLeft(left, ClientSize(window_.get())); }
-void UserControl::SetScaleTop(Single top) { scale_.SetTop(top, ClientSize(window_.get())); }
-Single UserControl::ScaleWidth() const { return scale_.Width(ClientSize(window_.get())); }
-void UserControl::SetScaleWidth(Single width) { scale_.SetWidth(width, ClientSize(window_.get())); }
-Single UserControl::ScaleHeight() const { return scale_.Height(ClientSize(window_.get())); }
-void UserControl::SetScaleHeight(Single height) { scale_.SetHeight(height, ClientSize(window_.get())); }
-void UserControl::Scale(Single x1, Single y1, Single x2, Single y2) { scale_.Scale(x1, y1, x2, y2); }
-
-void UserControl::Cls() {
-  const WindowDC dc(window_.get());
-  Control::FillBackground(window_.get(), dc.dc(), backColor_, backBrush_);
-}
+void UserControl::SetScaleMode(Integer mode) { surface_.Scale().SetMode(mode, surface_.ClientSize()); }
+void UserControl::SetScaleLeft(Single left) { surface_.Scale().SetLeft(left, surface_.ClientSize()); }
+void UserControl::SetScaleTop(Single top) { surface_.Scale().SetTop(top, surface_.ClientSize()); }
+Single UserControl::ScaleWidth() const { return surface_.Scale().Width(surface_.ClientSize()); }
+void UserControl::SetScaleWidth(Single width) { surface_.Scale().SetWidth(width, surface_.ClientSize()); }
+Single UserControl::ScaleHeight() const { return surface_.Scale().Height(surface_.ClientSize()); }
+void UserControl::SetScaleHeight(Single height) { surface_.Scale().SetHeight(height, surface_.ClientSize()); }
+void UserControl::Scale(Single x1, Single y1, Single x2, Single y2) { surface_.Scale().Scale(x1, y1, x2, y2); }
 
 void UserControl::Refresh() {
   InvalidateRect(window_.get(), nullptr, TRUE);
@@ -189,15 +164,16 @@ void UserControl::RequireDesignTime(std::string_view propertyName) const {
 }
 
 void UserControl::RaiseResize() {
-  const SIZE size = ClientSize(window_.get());
+  const SIZE size = surface_.ClientSize();
   if (!propertiesRead_ || (size.cx == lastSize_.cx && size.cy == lastSize_.cy)) return;
   lastSize_ = size;
   RunEventHandler([this] { UserControl_Resize(); });
 }
 
+// With AutoRedraw the surface shows its bitmap and there is no Paint event.
 void UserControl::Paint() {
   const PaintScope paint(window_.get());
-  RunEventHandler([this] { UserControl_Paint(); });
+  if (!surface_.PaintPersistent(paint.dc(), paint.area())) RunEventHandler([this] { UserControl_Paint(); });
 }
 
 // Once a constituent control takes Tab stops, the surface becomes a control
@@ -212,10 +188,32 @@ LRESULT UserControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   // Constituent controls raise their events and take their colours as on a form.
   if (const std::optional<LRESULT> routed = Control::RouteFromParent(message, wParam, lParam)) return *routed;
   switch (message) {
-    case WM_SIZE: RaiseResize(); return 0;
+    case WM_SIZE:
+      surface_.Resized();
+      RaiseResize();
+      return 0;
     case WM_PAINT: Paint(); return 0;
-    case WM_ERASEBKGND: return Control::FillBackground(window_.get(), reinterpret_cast<HDC>(wParam), backColor_, backBrush_);
-    case WM_GETFONT: return reinterpret_cast<LRESULT>(fontHandle_.get());
+    case WM_ERASEBKGND: return surface_.EraseBackground(reinterpret_cast<HDC>(wParam));
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(surface_.FontHandle());
+    case WM_SETCURSOR:
+      if (surface_.SetCursorForHit(lParam)) return TRUE;
+      return DefWindowProcA(window_.get(), message, wParam, lParam);
+    case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
+    case WM_MOUSEMOVE: return MouseMessage(message, wParam, lParam);
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+    case WM_CHAR: return KeyMessage(message, wParam, lParam);
     case WM_SETFOCUS: RunEventHandler([this] { UserControl_GotFocus(); }); return 0;
     case WM_PARENTNOTIFY:
       if (LOWORD(wParam) == WM_CREATE) AdoptConstituent(reinterpret_cast<HWND>(lParam));

@@ -7,9 +7,12 @@
 #include <string_view>
 
 #include "host/description/property_bag.h"
-#include "host/forms/scale_model.h"
+#include "host/drawing/drawing_surface.h"
 #include "host/runtime/font.h"
 #include "host/runtime/types.h"
+#include "host/com/com_ptr.h"
+#include "host/com/data_object.h"
+#include "host/usercontrol/ole_drag_drop.h"
 #include "host/usercontrol/site.h"
 #include "host/win32/unique_handle.h"
 #include "host/win32/window_class.h"
@@ -22,7 +25,7 @@ namespace host {
 // GotFocus and AmbientChanged as they happen; WriteProperties when the
 // container saves; Terminate last. The control knows its container only
 // through UserControlSite, so the same class serves any host.
-class UserControl {
+class UserControl : private OleDragEvents {
  public:
   UserControl() = default;
   virtual ~UserControl();
@@ -45,34 +48,42 @@ class UserControl {
   void Detach();
 
   HWND hWnd() const { return window_.get(); }
-  HDC hDC() const;
-  OleColor BackColor() const { return backColor_; }
-  void SetBackColor(OleColor color);
-  OleColor ForeColor() const { return foreColor_; }
-  void SetForeColor(OleColor color) { foreColor_ = color; }
+  // The graphics, pictures, pointer and font members beyond those below.
+  DrawingSurface& Surface() { return surface_; }
+  const DrawingSurface& Surface() const { return surface_; }
+  HDC hDC() const { return surface_.hDC(); }
+  OleColor BackColor() const { return surface_.BackColor(); }
+  void SetBackColor(OleColor color) { surface_.SetBackColor(color); }
+  OleColor ForeColor() const { return surface_.ForeColor(); }
+  void SetForeColor(OleColor color) { surface_.SetForeColor(color); }
   Integer BorderStyle() const { return borderStyle_; }
   void SetBorderStyle(Integer style);
   bool Enabled() const;
   void SetEnabled(bool enabled);
-  const host::Font& Font() const { return font_; }
-  void SetFont(const host::Font& font);
+  const host::Font& Font() const { return surface_.Font(); }
+  void SetFont(const host::Font& font) { surface_.SetFont(font); }
   // Outer size in twips.
   Long Width() const;
   Long Height() const;
   void Size(Long width, Long height);
   // The surface's coordinate system; see ScaleModel.
-  Integer ScaleMode() const { return scale_.Mode(); }
+  Integer ScaleMode() const { return surface_.Scale().Mode(); }
   void SetScaleMode(Integer mode);
-  Single ScaleLeft() const { return scale_.Left(); }
+  Single ScaleLeft() const { return surface_.Scale().Left(); }
   void SetScaleLeft(Single left);
-  Single ScaleTop() const { return scale_.Top(); }
+  Single ScaleTop() const { return surface_.Scale().Top(); }
   void SetScaleTop(Single top);
   Single ScaleWidth() const;
   void SetScaleWidth(Single width);
   Single ScaleHeight() const;
   void SetScaleHeight(Single height);
   void Scale(Single x1, Single y1, Single x2, Single y2);
-  void Cls();
+  void Cls() { surface_.Cls(); }
+  // OLE drag and drop; see user_control_ole.cpp. Both need OLE on the
+  // thread, which they start themselves.
+  Integer OLEDropMode() const { return oleDropMode_; }
+  void SetOLEDropMode(Integer mode);
+  void OLEDrag();
   void Refresh();
 
   const AmbientProperties& Ambient() const;
@@ -96,26 +107,50 @@ class UserControl {
   virtual void UserControl_GotFocus() {}
   virtual void UserControl_Terminate() {}
   virtual void UserControl_AmbientChanged(const std::string& /*PropertyName*/) {}
+  // Keyboard and mouse, arguments by reference as handlers may change them:
+  // a KeyCode or KeyAscii set to 0 swallows the key. X and Y are in scale units.
+  virtual void UserControl_Click() {}
+  virtual void UserControl_DblClick() {}
+  virtual void UserControl_KeyDown(Integer& /*KeyCode*/, Integer& /*Shift*/) {}
+  virtual void UserControl_KeyPress(Integer& /*KeyAscii*/) {}
+  virtual void UserControl_KeyUp(Integer& /*KeyCode*/, Integer& /*Shift*/) {}
+  virtual void UserControl_MouseDown(Integer& /*Button*/, Integer& /*Shift*/, Single& /*X*/, Single& /*Y*/) {}
+  virtual void UserControl_MouseMove(Integer& /*Button*/, Integer& /*Shift*/, Single& /*X*/, Single& /*Y*/) {}
+  virtual void UserControl_MouseUp(Integer& /*Button*/, Integer& /*Shift*/, Single& /*X*/, Single& /*Y*/) {}
+  // Effects are vbDropEffect values (DROPEFFECT_*); State is vbEnter, vbLeave or vbOver.
+  virtual void UserControl_OLEStartDrag(DataObject& /*Data*/, Long& /*AllowedEffects*/) {}
+  virtual void UserControl_OLEGiveFeedback(Long& /*Effect*/, Boolean& /*DefaultCursors*/) {}
+  virtual void UserControl_OLECompleteDrag(Long& /*Effect*/) {}
+  virtual void UserControl_OLEDragOver(IDataObject* /*Data*/, Long& /*Effect*/, Integer& /*Button*/,
+                                       Integer& /*Shift*/, Single& /*X*/, Single& /*Y*/, Integer& /*State*/) {}
+  virtual void UserControl_OLEDragDrop(IDataObject* /*Data*/, Long& /*Effect*/, Integer& /*Button*/,
+                                       Integer& /*Shift*/, Single& /*X*/, Single& /*Y*/) {}
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void RaiseResize();
   void AdoptConstituent(HWND child);
   void Paint();
+  // See user_control_input.cpp.
+  LRESULT MouseMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT KeyMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void StartOle();
+  void StopOle();
+  void DragOver(IDataObject* data, DWORD& effect, DWORD keys, POINT screen, Integer state) override;
+  void DragDrop(IDataObject* data, DWORD& effect, DWORD keys, POINT screen) override;
+  void GiveFeedback(DWORD& effect, bool& defaultCursors) override;
 
   UserControlSite* site_ = nullptr;
   UniqueWindow window_;
-  // The surface's own DC (CS_OWNDC), taken once with the window.
-  HDC ownDC_ = nullptr;
   bool propertiesRead_ = false;
   SIZE lastSize_{-1, -1};
-  OleColor backColor_ = vbButtonFace;
-  OleColor foreColor_ = vbButtonText;
-  UniqueBrush backBrush_;
   Integer borderStyle_ = 0;
-  host::Font font_;
-  UniqueFont fontHandle_;
-  ScaleModel scale_;
+  // The button-up after a double click raises no Click.
+  bool doubleClicked_ = false;
+  DrawingSurface surface_;
+  Integer oleDropMode_ = vbOLEDropNone;
+  bool oleStarted_ = false;
+  ComPtr<DropTarget> dropTarget_;
 };
 
 // The owner of a user control. Terminate reaches the derived control before

@@ -47,4 +47,19 @@ class SelectedObject {
   HGDIOBJ previous_;
 };
 
+// SaveDC/RestoreDC: what a drawing selects and sets into a DC it keeps
+// (CS_OWNDC, a memory DC) is undone when it ends. Objects selected must
+// outlive the scope.
+class SavedDCState {
+ public:
+  explicit SavedDCState(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+  SavedDCState(const SavedDCState&) = delete;
+  SavedDCState& operator=(const SavedDCState&) = delete;
+  ~SavedDCState() { RestoreDC(dc_, saved_); }
+
+ private:
+  HDC dc_;
+  int saved_;
+};
+
 }  // namespace host
