@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "host/activex/ambient_names.h"
 #include "host/com/com_error.h"
 #include "host/com/font_object.h"
 #include "host/runtime/untrapped_error.h"
@@ -40,17 +41,6 @@ AmbientProperties DefaultAmbient() {
 // Colours travel as signed or unsigned 32-bit values.
 OleColor ColorOf(const Variant& value) {
   return value.Type() == VT_UI4 ? value.get().ulVal : static_cast<OleColor>(value.ToLong());
-}
-
-const char* AmbientName(DISPID id) {
-  switch (id) {
-    case DISPID_AMBIENT_USERMODE: return "UserMode";
-    case DISPID_AMBIENT_FONT: return "Font";
-    case DISPID_AMBIENT_BACKCOLOR: return "BackColor";
-    case DISPID_AMBIENT_FORECOLOR: return "ForeColor";
-    case DISPID_AMBIENT_DISPLAYNAME: return "DisplayName";
-    default: return "";
-  }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "host/activex/com_property_bag.h"
 #include "host/com/com_error.h"
 #include "host/com/font_object.h"
+#include "host/com/stored_picture.h"
 #include "host/description/form_text.h"
 #include "host/win32/bstr.h"
 
@@ -31,6 +32,18 @@ class ContainerBagSource final : public PropertySource {
       return {};
     }
     return holder.Block();
+  }
+
+  StoredObjectPtr FetchObject(std::string_view key) const override {
+    // Asked for an object, the container gives a picture where it stores one.
+    Variant value;
+    value.put()->vt = VT_DISPATCH;
+    ComPtr<IPictureDisp> picture;
+    if (FAILED(bag_->Read(Bstr(key).get(), value.get(), log_.Get())) || value.Type() != VT_DISPATCH ||
+        value.get()->pdispVal == nullptr || FAILED(value.get()->pdispVal->QueryInterface(IID_PPV_ARGS(&picture)))) {
+      return nullptr;
+    }
+    return std::make_shared<StoredPicture>(picture);
   }
 
  private:
@@ -80,6 +93,12 @@ HRESULT ActiveXControl::Save(IPropertyBag* bag, BOOL clearDirty, BOOL) noexcept 
     for (const PropertyGroup& group : saved.Block().groups) {
       Variant font(CreateFontObject(saved.ReadProperty<Font>(group.name, Font())).Get());
       if (SUCCEEDED(written)) written = bag->Write(Bstr(group.name).get(), font.get());
+    }
+    for (const auto& [key, object] : saved.Objects()) {
+      const auto* picture = dynamic_cast<const StoredPicture*>(object.get());
+      if (picture == nullptr) continue;
+      Variant value(static_cast<IDispatch*>(picture->Picture().Get()));
+      if (SUCCEEDED(written)) written = bag->Write(Bstr(key).get(), value.get());
     }
   });
   if (FAILED(result)) return result;

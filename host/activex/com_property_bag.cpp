@@ -6,6 +6,7 @@
 
 #include "host/com/com_ptr.h"
 #include "host/com/font_object.h"
+#include "host/com/stored_picture.h"
 #include "host/com/variant.h"
 #include "host/runtime/error.h"
 #include "host/win32/bstr.h"
@@ -50,16 +51,22 @@ HRESULT ComPropertyBag::Read(LPCOLESTR name, VARIANT* value, IErrorLog* log) noe
   if (name == nullptr || value == nullptr) return E_POINTER;
   try {
     const std::string key = AnsiFromWide(name);
-    if (!bag_.Contains(key)) return E_INVALIDARG;
-    // A stored group is a font, whatever type the control leaves open.
+    const PropertySetting* setting = bag_.Block().Find(key);
+    const bool picture = bag_.ReadObject(key) != nullptr || (setting != nullptr && IsCompanionReference(setting->value));
+    if (!bag_.Contains(key) && !picture) return E_INVALIDARG;
+    // A stored group is a font and a companion reference a picture, whatever
+    // type the control leaves open.
     const bool font = bag_.Block().FindGroup(key) != nullptr;
-    Variant read = ReadAs(bag_, key, font && value->vt == VT_EMPTY ? static_cast<VARTYPE>(VT_DISPATCH) : value->vt);
+    const VARTYPE asked = (font || picture) && value->vt == VT_EMPTY ? static_cast<VARTYPE>(VT_DISPATCH) : value->vt;
+    Variant read = picture && (asked == VT_DISPATCH || asked == VT_UNKNOWN)
+                       ? Variant(ReadPictureProperty(bag_, key).Get())
+                       : ReadAs(bag_, key, asked);
     // The requested type must come back as asked (a Single stays a Single).
     if (value->vt != VT_EMPTY && value->vt != read.Type() &&
         FAILED(VariantChangeType(read.get(), read.get(), 0, value->vt))) {
       return DISP_E_TYPEMISMATCH;
     }
-    VariantClear(value);
+    // The caller's VARIANT carries the requested type only: nothing to clear.
     *value = *read.get();
     read.get()->vt = VT_EMPTY;  // handed over
     return S_OK;
@@ -98,9 +105,14 @@ HRESULT StoreVariant(PropertyBag& bag, const std::string& key, const VARIANT& va
       case VT_DATE: bag.SetProperty<Date>(key, Date(value.date)); break;
       case VT_UNKNOWN:
       case VT_DISPATCH: {
-        const std::optional<Font> font = FontOf(value.punkVal);
-        if (!font) return DISP_E_TYPEMISMATCH;
-        bag.SetProperty<Font>(key, *font);
+        ComPtr<IPictureDisp> picture;
+        if (const std::optional<Font> font = FontOf(value.punkVal)) {
+          bag.SetProperty<Font>(key, *font);
+        } else if (value.punkVal != nullptr && SUCCEEDED(value.punkVal->QueryInterface(IID_PPV_ARGS(&picture)))) {
+          WritePictureProperty(bag, key, picture.Get());
+        } else {
+          return DISP_E_TYPEMISMATCH;
+        }
         break;
       }
       default: {

@@ -70,6 +70,7 @@ Variant& Variant::operator=(Variant&& other) noexcept {
 
 VARIANT* Variant::put() {
   VariantClear(&value_);
+  value_ = VARIANT{};  // a type set through put() comes with a null value, not the old one's bits
   return &value_;
 }
 

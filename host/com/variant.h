@@ -16,7 +16,7 @@ namespace host {
 // Type mismatch, or 6, Overflow) when they do not convert.
 class Variant {
  public:
-  Variant() { VariantInit(&value_); }
+  Variant() : value_{} { VariantInit(&value_); }
   Variant(Long value);
   Variant(Integer value);
   Variant(double value);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "host/activex/ambient_names.h"
 #include "host/activex/com_property_bag.h"
 #include "host/activex/control_class_lookup.h"
 #include "host/com/com_error.h"
@@ -62,6 +63,7 @@ CreationContext ActiveXHost::Create(const ObjectDescription& description, const 
 // Create, give the site (first, where the control asks for that), size, load
 // from the block, connect the events, activate in place.
 void ActiveXHost::CreateControl(const ObjectDescription& description, const CreationContext& context) {
+  if (!ole_) ole_.emplace();
   const PropertyBag bag(description.properties, context.form.Name() + "." + description.name);
   const Long left = bag.ReadProperty<Long>("Left", 0);
   const Long top = bag.ReadProperty<Long>("Top", 0);
@@ -154,6 +156,12 @@ void ActiveXHost::Release() {
   site_.Reset();
   control_.Reset();
   form_ = nullptr;
+  ole_.reset();
+}
+
+void ActiveXHost::FormAmbientChanged(std::string_view propertyName) {
+  ComPtr<IOleControl> control;
+  if (control_ && SUCCEEDED(control_.As(&control))) control->OnAmbientPropertyChange(AmbientId(propertyName));
 }
 
 HWND ActiveXHost::ControlWindow() const {

@@ -5,12 +5,14 @@
 #include <ocidl.h>
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 
 #include "host/com/com_ptr.h"
 #include "host/com/dispatch_call.h"
+#include "host/com/ole_session.h"
 #include "host/container/event_sink.h"
 #include "host/forms/bindable.h"
 #include "host/runtime/types.h"
@@ -53,9 +55,13 @@ class ActiveXHost : public Bindable {
     return CallMethod(Object(), member, arguments);
   }
   bool Loaded() const { return static_cast<bool>(control_); }
+  // The control's own object, beside the extender: null while not loaded.
+  IUnknown* ControlObject() const { return control_.Get(); }
 
   CreationContext Create(const ObjectDescription& description, const CreationContext& context) override;
   void Release() override;
+  // The control rereads the form's ambient property that changed.
+  void FormAmbientChanged(std::string_view propertyName) override;
 
   // The extender's members.
   const std::string& Name() const { return name_; }
@@ -90,6 +96,8 @@ class ActiveXHost : public Bindable {
   void ConnectEvents();
   void PlaceAt(const RECT& position);
 
+  // Outlives every COM pointer below.
+  std::optional<OleSession> ole_;
   std::string name_;
   Integer index_ = -1;
   EventSink::Handlers handlers_;

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <charconv>
 #include <string>
 #include <utility>
@@ -17,7 +18,8 @@ std::string_view TrimBlanks(std::string_view text) {
   return text.substr(first, last - first + 1);
 }
 
-// The value without a trailing comment; a quoted value ends at its closing quote.
+// The value without a trailing comment; a quoted value ends at its closing
+// quote, or after the offset of a companion-data reference (`"Form1.frx":0000`).
 std::string ValueWithoutComment(std::string_view value) {
   if (!value.empty() && value.front() == '"') {
     std::size_t at = 1;
@@ -25,7 +27,9 @@ std::string ValueWithoutComment(std::string_view value) {
       if (value[at] == '"' && (at + 1 >= value.size() || value[at + 1] != '"')) break;
       at += value[at] == '"' ? 2 : 1;
     }
-    return std::string(value.substr(0, at + 1));
+    std::size_t end = at + 1;
+    if (end < value.size() && value[end] == ':') end = std::min(value.size(), value.find_first_of(" \t'", end));
+    return std::string(value.substr(0, end));
   }
   return std::string(TrimBlanks(value.substr(0, value.find('\''))));
 }

@@ -199,11 +199,25 @@ bool PropertyBag::Contains(std::string_view key) const {
   return block_.Find(key) != nullptr || block_.FindGroup(key) != nullptr;
 }
 
+StoredObjectPtr PropertyBag::ReadObject(std::string_view key) const {
+  if (source_) return source_->FetchObject(key);
+  for (const auto& [name, object] : objects_) {
+    if (EqualsIgnoreCase(name, key)) return object;
+  }
+  return nullptr;
+}
+
+void PropertyBag::WriteObject(std::string_view key, StoredObjectPtr object) {
+  Remove(key);
+  if (object) objects_.emplace_back(std::string(key), std::move(object));
+}
+
 PropertyBlock PropertyBag::Holding(std::string_view key) const { return source_->Fetch(key); }
 
 void PropertyBag::Remove(std::string_view key) {
   std::erase_if(block_.settings, [&](const PropertySetting& setting) { return EqualsIgnoreCase(setting.key, key); });
   std::erase_if(block_.groups, [&](const PropertyGroup& group) { return EqualsIgnoreCase(group.name, key); });
+  std::erase_if(objects_, [&](const auto& stored) { return EqualsIgnoreCase(stored.first, key); });
 }
 
 #define HOST_PROPERTY_BAG_TYPE(T)                                                                   \

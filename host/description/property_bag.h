@@ -4,12 +4,22 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <utility>
+#include <vector>
 
 #include "host/description/form_text.h"
 #include "host/runtime/font.h"
 #include "host/runtime/types.h"
 
 namespace host {
+
+// A value a bag holds that form text cannot: a picture a container handed
+// over. The platform layer says what it is.
+class StoredObject {
+ public:
+  virtual ~StoredObject() = default;
+};
+using StoredObjectPtr = std::shared_ptr<const StoredObject>;
 
 // Where a bag looks for the settings its block lacks, key by key: a store
 // that cannot list its keys (a container's own property bag).
@@ -18,6 +28,8 @@ class PropertySource {
   virtual ~PropertySource() = default;
   // A block holding the setting or group `key`, or an empty block.
   virtual PropertyBlock Fetch(std::string_view key) const = 0;
+  // The object stored under `key`, or null.
+  virtual StoredObjectPtr FetchObject(std::string_view key) const = 0;
 };
 
 // Stored settings of one object, read with defaults and written back without
@@ -45,6 +57,11 @@ class PropertyBag {
   template <typename T>
   void SetProperty(std::string_view key, const std::type_identity_t<T>& value);
 
+  // Objects beside the text: null when `key` holds none. Writing null drops it.
+  StoredObjectPtr ReadObject(std::string_view key) const;
+  void WriteObject(std::string_view key, StoredObjectPtr object);
+  const std::vector<std::pair<std::string, StoredObjectPtr>>& Objects() const { return objects_; }
+
   bool Contains(std::string_view key) const;
   const PropertyBlock& Block() const { return block_; }
   const std::string& Context() const { return context_; }
@@ -55,6 +72,7 @@ class PropertyBag {
   PropertyBlock Holding(std::string_view key) const;
 
   PropertyBlock block_;
+  std::vector<std::pair<std::string, StoredObjectPtr>> objects_;
   std::string context_;
   std::shared_ptr<const PropertySource> source_;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "host/runtime/error.h"
 
@@ -14,6 +15,16 @@ inline Long ErrorNumberOf(const std::function<void()>& call) {
     return error.Number();
   }
   return 0;
+}
+
+// "number description" of the run-time error `call` raises; "" when it raises none.
+inline std::string ErrorTextOf(const std::function<void()>& call) {
+  try {
+    call();
+  } catch (const RuntimeError& error) {
+    return std::to_string(error.Number()) + " " + error.Description();
+  }
+  return {};
 }
 
 }  // namespace host::testing

@@ -15,6 +15,7 @@
 #include "host/com/dispatch_call.h"
 #include "host/description/form_text.h"
 #include "host/runtime/error.h"
+#include "host/testing/raised_error.h"
 #include "host/tests/activex/probe_ids.h"
 #include "host/win32/bstr.h"
 #include "host/win32/unique_handle.h"
@@ -311,15 +312,7 @@ TEST_F(ActiveXServerTest, Regsvr32RegistersTheClassForCreationByProgIdAndUnregis
   EXPECT_NE(LoadRegTypeLib(kProbeLibraryId, 1, 0, 0x0409, &registered), S_OK);
 }
 
-// The message of the run-time error `call` raises; "" when it raises none.
-std::string ErrorTextOf(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const RuntimeError& error) {
-    return std::to_string(error.Number()) + " " + error.Description();
-  }
-  return {};
-}
+using testing::ErrorTextOf;
 
 TEST_F(ActiveXServerTest, AFormFindsItsControlsClassesThroughTheLibrariesItNames) {
   const ObjectDescription form = ParseFormText(

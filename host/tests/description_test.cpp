@@ -19,6 +19,7 @@ constexpr std::string_view kForm =
     "Begin VB.Form Form1 \r\n"
     "   Caption         =   \"Size me... 'not a comment'\"\r\n"
     "   ClientWidth     =   4680  'in twips\r\n"
+    "   Picture         =   \"Form1.frx\":01A4 'kept beside\r\n"
     "   Begin Project1.DayGrid DayGrid1 \r\n"
     "      BackColor       =   &H00808080&\r\n"
     "      BorderStyle     =   1\r\n"
@@ -37,6 +38,7 @@ TEST(FormText, ReadsBlocksSettingsAndGroups) {
   ASSERT_NE(form.properties.Find("caption"), nullptr);
   EXPECT_EQ(form.properties.Find("Caption")->value, "\"Size me... 'not a comment'\"");
   EXPECT_EQ(form.properties.Find("ClientWidth")->value, "4680");
+  EXPECT_EQ(form.properties.Find("Picture")->value, "\"Form1.frx\":01A4");
   ASSERT_EQ(form.children.size(), 1u);
   const ObjectDescription& grid = form.children[0];
   EXPECT_EQ(grid.className, "Project1.DayGrid");

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "host/com/com_ptr.h"
+#include "host/com/stored_picture.h"
 #include "host/controls/command_button.h"
 #include "host/controls/frame.h"
 #include "host/forms/form.h"
@@ -17,6 +19,7 @@ class Probe : public UserControl {
  public:
   std::vector<std::string> events;
   std::string caption = "default";
+  ComPtr<IPictureDisp> picture;
   Event<Long, Long&> Asked;
 
   void SetCaption(const std::string& value) {
@@ -42,6 +45,7 @@ class Probe : public UserControl {
     SetBackColor(PropBag.ReadProperty<OleColor>("BackColor", vbButtonFace));
     SetBorderStyle(PropBag.ReadProperty<Integer>("BorderStyle", 0));
     SetFont(PropBag.ReadProperty<host::Font>("Font", Ambient().Font));
+    picture = ReadPictureProperty(PropBag, "Picture");
   }
   void UserControl_WriteProperties(PropertyBag& PropBag) override {
     events.push_back("WriteProperties");
@@ -49,6 +53,7 @@ class Probe : public UserControl {
     PropBag.WriteProperty<OleColor>("BackColor", BackColor(), vbButtonFace);
     PropBag.WriteProperty<Integer>("BorderStyle", BorderStyle(), 0);
     PropBag.WriteProperty<host::Font>("Font", Font(), Ambient().Font);
+    WritePictureProperty(PropBag, "Picture", picture.Get());
   }
   void UserControl_Resize() override { events.push_back("Resize"); }
   void UserControl_Show() override { events.push_back("Show"); }

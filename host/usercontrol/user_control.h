@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,7 @@
 #include "host/runtime/types.h"
 #include "host/com/com_ptr.h"
 #include "host/com/data_object.h"
+#include "host/com/ole_session.h"
 #include "host/usercontrol/ole_drag_drop.h"
 #include "host/usercontrol/site.h"
 #include "host/win32/unique_handle.h"
@@ -149,7 +151,7 @@ class UserControl : private OleDragEvents {
   bool doubleClicked_ = false;
   DrawingSurface surface_;
   Integer oleDropMode_ = vbOLEDropNone;
-  bool oleStarted_ = false;
+  std::optional<OleSession> ole_;
   ComPtr<DropTarget> dropTarget_;
 };
 

@@ -45,9 +45,7 @@ void UserControl::OLEDrag() {
 }
 
 void UserControl::StartOle() {
-  if (oleStarted_) return;
-  if (FAILED(OleInitialize(nullptr))) throw RuntimeError(error_number::InternalError, "OLE could not be started");
-  oleStarted_ = true;
+  if (!ole_) ole_.emplace();
 }
 
 void UserControl::StopOle() {
@@ -56,8 +54,7 @@ void UserControl::StopOle() {
     dropTarget_->Disconnect();
     dropTarget_.Reset();
   }
-  if (oleStarted_) OleUninitialize();
-  oleStarted_ = false;
+  ole_.reset();
 }
 
 void UserControl::DragOver(IDataObject* data, DWORD& effect, DWORD keys, POINT screen, Integer state) {

@@ -75,6 +75,11 @@ class ProbeObject final : public host::ServedControl<Probe, _Probe> {
       *value = host::GetProperty(*container.Get(), "hWnd").ToLong();
     });
   }
+  HRESULT STDMETHODCALLTYPE get_Picture(IPictureDisp** value) noexcept override {
+    if (value == nullptr) return E_POINTER;
+    *value = nullptr;
+    return Object().picture ? Object().picture.CopyTo(value) : S_OK;
+  }
   HRESULT STDMETHODCALLTYPE get_Events(BSTR* value) noexcept override {
     std::string log;
     for (const std::string& event : Object().events) log += event + "\n";

@@ -42,6 +42,7 @@ Begin VB.Form HostingForm
       _Version        =   65536
       CAPTION         =   "stored"
       BackColor       =   &H00808080&
+      Picture         =   "HostingForm.frx":0000
       BeginProperty Font {0BE35203-8F91-11CE-9DE3-00AA004BB851} 
          Name            =   "Tahoma"
          Size            =   12
