@@ -54,24 +54,24 @@ void ContainerShaping::Refresh(HRGN useWindowRegionHandle) {
   ErrorsIgnored statement;
   const HWND window = control_.hWnd();
   if (useWindowRegionHandle != nullptr) {
-    // The host's region, never ours: the window takes it, ShapeRegion stays.
+    // The host's region, never ours: the window takes it, RegionHandle stays.
     statement([&] { win32::setWindowRgn(window, useWindowRegionHandle, TRUE); });
     return;
   }
-  host::BoundRgn base;
-  statement([&] { base = BuildBase(); });
+  host::BoundRgn shape;
+  statement([&] { shape = BuildBase(); });
   // Without a new base the only region left is the window's own, which is
   // neither combined into nor applied again.
-  if (!base) return;
-  ownedShape_ = std::move(base);
-  windowShape_ = {};
+  if (!shape) return;
   for (const AddedRegion& added : addedRegions_) {
-    statement([&] { win32::combineRgn(ownedShape_.get(), ownedShape_.get(), added.region.get(), added.combineMode); });
+    statement([&] { win32::combineRgn(shape.get(), shape.get(), added.region.get(), added.combineMode); });
   }
-  const HRGN shape = ownedShape_.get();
   statement([&] {
-    if (host::ApplyWindowRegion(window, ownedShape_, true)) windowShape_ = host::RgnView(shape);
+    host::BoundRgn copy(win32::createRectRgn(0, 0, 0, 0));
+    if (copy && win32::combineRgn(copy.get(), shape.get(), nullptr, RGN_COPY) != ERROR) shapeCopy_ = std::move(copy);
   });
+  // A shape the window refuses is the control's still, and freed here.
+  statement([&] { host::ApplyWindowRegion(window, shape, true); });
 }
 
 void ContainerShaping::Add2PolyRegion(Single x, Single y) {
@@ -96,7 +96,7 @@ void ContainerShaping::ClearPolyRegion(const host::Variant& index) {
 void ContainerShaping::AddEllipse(Single x1, Single y1, Single x2, Single y2, RegionWhat rw) {
   ErrorsIgnored statement;
   statement([&] {
-    AppendRegion(CreateShapeRegion(shape::kEllipse, {x1, y1, x2, y2}, true, control_.ScaleSource()), rw);
+    AppendRegion(CreateShapeRegion(shape::kEllipse, {x1, y1, x2, y2}, true, control_.ScaleSource().Get()), rw);
   });
 }
 
@@ -105,7 +105,7 @@ void ContainerShaping::AddRectangle(Single x1, Single y1, Single x2, Single y2, 
   ErrorsIgnored statement;
   statement([&] {
     const ShapeBox box{x1, y1, x2, y2, xAngle, yAngle};
-    AppendRegion(CreateShapeRegion(shape::kRoundedRectangle, box, true, control_.ScaleSource()), rw);
+    AppendRegion(CreateShapeRegion(shape::kRoundedRectangle, box, true, control_.ScaleSource().Get()), rw);
   });
 }
 
@@ -121,8 +121,7 @@ void ContainerShaping::ClearAddedRegions(const host::Variant& index) {
 }
 
 void ContainerShaping::ReleaseRegions() {
-  ownedShape_.reset();
-  windowShape_ = {};
+  shapeCopy_.reset();
   addedRegions_.clear();
 }
 

@@ -7,7 +7,6 @@
 #include "host/com/variant.h"
 #include "host/runtime/types.h"
 #include "host/win32/bound_handles.h"
-#include "host/win32/unique_handle.h"
 #include "regions/control_window.h"
 #include "regions/region_enums.h"
 
@@ -56,10 +55,12 @@ class ContainerShaping {
   void ClearAddedRegions(const host::Variant& index = host::Variant::Missing());
   host::Integer AddedRegionsCount() const { return static_cast<host::Integer>(addedRegions_.size()); }
 
-  // The region last built; once the window owns it, usable only as a source.
-  HRGN RegionHandle() const { return ownedShape_ ? ownedShape_.get() : windowShape_.get(); }
+  // The control's own copy of the shape last built, for hosts to combine
+  // from: Wine deletes a region as soon as SetWindowRgn takes it, so the one
+  // the window took cannot be handed out.
+  HRGN RegionHandle() const { return shapeCopy_.get(); }
 
-  // Terminate: frees the added shapes, and the last shape unless the window owns it.
+  // Terminate: frees the added shapes and the copy of the last shape.
   void ReleaseRegions();
 
  private:
@@ -73,9 +74,7 @@ class ContainerShaping {
 
   ShapedControl& control_;
   ContainerShapeSettings settings_;
-  // ShapeRegion: the control's until SetWindowRgn takes it, then the window's.
-  host::BoundRgn ownedShape_;
-  host::RgnView windowShape_;
+  host::BoundRgn shapeCopy_;
   std::vector<POINT> polyPoints_;
   std::vector<AddedRegion> addedRegions_;
 };

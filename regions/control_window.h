@@ -4,6 +4,7 @@
 // windows.h first: oleauto.h relies on its types.
 #include <oleauto.h>
 
+#include "host/com/com_ptr.h"
 #include "host/runtime/types.h"
 
 namespace regions {
@@ -30,7 +31,7 @@ class ShapedControl : public ControlWindow {
   // The control as its host sees it (its extender), read by name for the
   // scale of added shapes: WidthInTwips, ScaleWidth, HeightInTwips,
   // ScaleHeight. Null takes added shapes' coordinates as twips.
-  virtual IDispatch* ScaleSource() const = 0;
+  virtual host::ComPtr<IDispatch> ScaleSource() const = 0;
 
  protected:
   ~ShapedControl() = default;

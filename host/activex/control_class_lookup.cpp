@@ -3,12 +3,16 @@
 // windows.h first: oleauto.h relies on its types.
 #include <oleauto.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "host/com/com_ptr.h"
 #include "host/runtime/ascii_text.h"
 #include "host/runtime/error.h"
 #include "host/win32/bstr.h"
+#include "host/win32/unique_handle.h"
 
 namespace host {
 namespace {
@@ -20,12 +24,41 @@ std::string DocumentedName(ITypeLib& library, INT index) {
   return name.ToAnsi();
 }
 
+// The locales a type library version is registered under (its hexadecimal
+// subkeys beside FLAGS and HELPDIR).
+std::vector<LCID> RegisteredLocales(const ControlLibraryReference& reference) {
+  char path[96];
+  std::snprintf(path, sizeof path, "TypeLib\\%s\\%x.%x", reference.typeLibraryId.c_str(), reference.majorVersion,
+                reference.minorVersion);
+  HKEY opened = nullptr;
+  if (RegOpenKeyExA(HKEY_CLASSES_ROOT, path, 0, KEY_READ, &opened) != ERROR_SUCCESS) return {};
+  const UniqueRegistryKey key(opened);
+  std::vector<LCID> locales;
+  char name[32];
+  for (DWORD index = 0, size = sizeof name; RegEnumKeyExA(key.get(), index, name, &size, nullptr, nullptr, nullptr,
+                                                           nullptr) == ERROR_SUCCESS;
+       ++index, size = sizeof name) {
+    char* end = nullptr;
+    const unsigned long locale = std::strtoul(name, &end, 16);
+    if (end != name && *end == '\0') locales.push_back(locale);
+  }
+  return locales;
+}
+
+// The library a form's Object line names. Form files store locale 0 for a
+// library registered under one locale: where the locale named is not
+// registered, any registered locale of that version will do.
 ComPtr<ITypeLib> RegisteredLibrary(const ControlLibraryReference& reference) {
   GUID id{};
   ComPtr<ITypeLib> library;
-  if (SUCCEEDED(CLSIDFromString(Bstr(reference.typeLibraryId).get(), &id))) {
-    LoadRegTypeLib(id, static_cast<WORD>(reference.majorVersion), static_cast<WORD>(reference.minorVersion),
-                   reference.localeId, &library);
+  if (FAILED(CLSIDFromString(Bstr(reference.typeLibraryId).get(), &id))) return library;
+  const auto load = [&](LCID locale) {
+    return SUCCEEDED(LoadRegTypeLib(id, static_cast<WORD>(reference.majorVersion),
+                                    static_cast<WORD>(reference.minorVersion), locale, &library));
+  };
+  if (load(reference.localeId)) return library;
+  for (const LCID locale : RegisteredLocales(reference)) {
+    if (load(locale)) return library;
   }
   return library;
 }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <new>
 #include <span>
 
 namespace host {
@@ -20,6 +21,17 @@ struct ControlClass {
   // Makes one object and hands out `iid` of it.
   HRESULT (*create)(REFIID iid, void** object);
 };
+
+// The `create` of a class whose objects start with one reference, their
+// maker's (see ServedObject).
+template <typename Object>
+HRESULT CreateServedObject(REFIID iid, void** object) {
+  auto* made = new (std::nothrow) Object;
+  if (made == nullptr) return E_OUTOFMEMORY;
+  const HRESULT result = made->QueryInterface(iid, object);
+  made->Release();
+  return result;
+}
 
 // What a control library tells the runtime about itself: its classes and its
 // type library, resource TYPELIB 1 of the library's file.

@@ -1,5 +1,6 @@
 #include "host/container/control_site.h"
 
+#include "host/com/com_error.h"
 #include "host/com/font_object.h"
 #include "host/com/untyped_dispatch.h"
 #include "host/com/variant.h"
@@ -97,9 +98,11 @@ HRESULT ControlSite::GetExtendedControl(IDispatch** extender) noexcept {
   if (extender == nullptr) return E_POINTER;
   *extender = nullptr;
   if (host_ == nullptr || !host_->Loaded()) return E_UNEXPECTED;
-  *extender = &host_->Object();
-  (*extender)->AddRef();
-  return S_OK;
+  // While the control loads, the host has made no extender yet.
+  return RunMember("", [&] {
+    *extender = &host_->Object();
+    (*extender)->AddRef();
+  });
 }
 
 HRESULT ControlSite::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) noexcept { return DISP_E_UNKNOWNNAME; }

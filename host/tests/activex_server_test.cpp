@@ -16,6 +16,7 @@
 #include "host/description/form_text.h"
 #include "host/runtime/error.h"
 #include "host/testing/raised_error.h"
+#include "host/testing/registry_value.h"
 #include "host/tests/activex/probe_ids.h"
 #include "host/win32/bstr.h"
 #include "host/win32/unique_handle.h"
@@ -23,6 +24,7 @@
 namespace host {
 namespace {
 
+using testing::ClassesRootValue;
 using testing_support::kProbeClassId;
 using testing_support::kProbeEventsId;
 using testing_support::kProbeLibraryId;
@@ -48,14 +50,6 @@ Function Ordinal(HMODULE library, WORD ordinal) {
   return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, MAKEINTRESOURCEA(ordinal))));
 }
 
-std::string ValueOf(const std::string& key, const char* name = nullptr) {
-  std::array<char, MAX_PATH> value{};
-  DWORD size = static_cast<DWORD>(value.size());
-  if (RegGetValueA(HKEY_CLASSES_ROOT, key.c_str(), name, RRF_RT_REG_SZ, nullptr, value.data(), &size) != ERROR_SUCCESS) {
-    return "(missing)";
-  }
-  return value.data();
-}
 
 struct Finished {
   DWORD exitCode;
@@ -283,14 +277,14 @@ TEST_F(ActiveXServerTest, EventsReachConnectedSinksAndTheirByRefAnswersReachTheC
 TEST_F(ActiveXServerTest, Regsvr32RegistersTheClassForCreationByProgIdAndUnregistersItAll) {
   ASSERT_EQ(Regsvr32(""), 0u);
   const std::string key = kProbeKey;
-  EXPECT_EQ(ValueOf(key), "Probe");
-  EXPECT_EQ(ValueOf(key + "\\InprocServer32"), LibraryPath());
-  EXPECT_EQ(ValueOf(key + "\\InprocServer32", "ThreadingModel"), "Apartment");
-  EXPECT_EQ(ValueOf(key + "\\ProgID"), "RuntimeTests.Probe");
-  EXPECT_EQ(ValueOf(key + "\\Control"), "");
-  EXPECT_EQ(ValueOf(key + "\\ToolboxBitmap32"), LibraryPath() + ", 30000");
-  EXPECT_EQ(ValueOf(key + "\\MiscStatus\\1"), "131329");  // recompose on resize, activate when visible, site first
-  EXPECT_EQ(ValueOf(key + "\\TypeLib"), "{6E0C4A52-3C3B-4B9A-9F7B-2B7C1D1E4A01}");
+  EXPECT_EQ(ClassesRootValue(key), "Probe");
+  EXPECT_EQ(ClassesRootValue(key + "\\InprocServer32"), LibraryPath());
+  EXPECT_EQ(ClassesRootValue(key + "\\InprocServer32", "ThreadingModel"), "Apartment");
+  EXPECT_EQ(ClassesRootValue(key + "\\ProgID"), "RuntimeTests.Probe");
+  EXPECT_EQ(ClassesRootValue(key + "\\Control"), "");
+  EXPECT_EQ(ClassesRootValue(key + "\\ToolboxBitmap32"), LibraryPath() + ", 30000");
+  EXPECT_EQ(ClassesRootValue(key + "\\MiscStatus\\1"), "131329");  // recompose on resize, activate when visible, site first
+  EXPECT_EQ(ClassesRootValue(key + "\\TypeLib"), "{6E0C4A52-3C3B-4B9A-9F7B-2B7C1D1E4A01}");
   ComPtr<ITypeLib> registered;
   EXPECT_EQ(LoadRegTypeLib(kProbeLibraryId, 1, 0, 0x0409, &registered), S_OK);
   registered.Reset();
@@ -305,8 +299,8 @@ TEST_F(ActiveXServerTest, Regsvr32RegistersTheClassForCreationByProgIdAndUnregis
   probe.Reset();
 
   ASSERT_EQ(Regsvr32("/u"), 0u);
-  EXPECT_EQ(ValueOf(key), "(missing)");
-  EXPECT_EQ(ValueOf("RuntimeTests.Probe\\CLSID"), "(missing)");
+  EXPECT_EQ(ClassesRootValue(key), "(missing)");
+  EXPECT_EQ(ClassesRootValue("RuntimeTests.Probe\\CLSID"), "(missing)");
   EXPECT_NE(CLSIDFromProgID(kProbeProgId, &found), S_OK);
   EXPECT_EQ(CoCreateInstance(kProbeClassId, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&probe)), REGDB_E_CLASSNOTREG);
   EXPECT_NE(LoadRegTypeLib(kProbeLibraryId, 1, 0, 0x0409, &registered), S_OK);

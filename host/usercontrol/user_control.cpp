@@ -46,6 +46,7 @@ void DetachThenDelete::operator()(UserControl* control) const {
 
 void UserControl::Attach(UserControlSite& site, const RECT& pixels) {
   site_ = &site;
+  parked_ = site.ContainerWindow() == nullptr;
   window_.reset(CreateWindowExA(0, SurfaceClassName(), "", WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_TABSTOP,
                                 pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top,
                                 site.ContainerWindow() ? site.ContainerWindow() : ParkingWindow(), nullptr,
@@ -59,11 +60,14 @@ void UserControl::Place(HWND container, const RECT& pixels) {
   if (GetParent(window_.get()) != container) SetParent(window_.get(), container);
   SetWindowPos(window_.get(), nullptr, pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top,
                SWP_NOZORDER | SWP_NOACTIVATE);
+  parked_ = false;
+  RaiseResize();
 }
 
 void UserControl::Park() {
   ShowWindow(window_.get(), SW_HIDE);
   SetParent(window_.get(), ParkingWindow());
+  parked_ = true;
 }
 
 void UserControl::InitNew() {
@@ -165,7 +169,9 @@ void UserControl::RequireDesignTime(std::string_view propertyName) const {
 
 void UserControl::RaiseResize() {
   const SIZE size = surface_.ClientSize();
-  if (!propertiesRead_ || (size.cx == lastSize_.cx && size.cy == lastSize_.cy)) return;
+  // A parked control has no container to size against: its Resize waits
+  // until the container places it.
+  if (!propertiesRead_ || parked_ || (size.cx == lastSize_.cx && size.cy == lastSize_.cy)) return;
   lastSize_ = size;
   RunEventHandler([this] { UserControl_Resize(); });
 }

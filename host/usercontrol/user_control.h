@@ -145,6 +145,7 @@ class UserControl : private OleDragEvents {
   UserControlSite* site_ = nullptr;
   UniqueWindow window_;
   bool propertiesRead_ = false;
+  bool parked_ = false;
   SIZE lastSize_{-1, -1};
   Integer borderStyle_ = 0;
   // The button-up after a double click raises no Click.

@@ -209,66 +209,85 @@ TEST_F(ContainerShapingTest, WithoutANewBaseTheWindowKeepsItsShape) {
                                      RGN_OR)));
 }
 
-TEST_F(ContainerShapingTest, RefreshWithAHostsRegionShapesTheWindowAndKeepsRegionHandle) {
+// The host's way: combine from RegionHandle into a region of its own, then
+// refresh with that; RegionHandle stays the control's shape.
+TEST_F(ContainerShapingTest, RegionHandleIsASourceForTheHostsRegionWhichRefreshAppliesAsItIs) {
   shaping_.SetRegionMode(RegionHow::rnBlock);
   const HRGN block = shaping_.RegionHandle();
-  shaping_.Refresh(Ellipse(0, 0, 50, 100).release());
-  EXPECT_TRUE(WindowShapeIs(Ellipse(0, 0, 50, 100)));
+  UniqueRgn hostRegion = Rectangle(0, 0, 0, 0);
+  ASSERT_NE(CombineRgn(hostRegion.get(), block, Ellipse(25, 25, 75, 75).get(), RGN_DIFF), ERROR);
+  shaping_.Refresh(hostRegion.release());
+  EXPECT_TRUE(WindowShapeIs(Combined(Rectangle(0, 0, 100, 100), Ellipse(25, 25, 75, 75), RGN_DIFF)));
   EXPECT_EQ(shaping_.RegionHandle(), block);
+  EXPECT_TRUE(SameArea(block, Rectangle(0, 0, 100, 100).get()));
 }
 
-// Every region deleted through the library, in order.
+// Every region deleted through the library, in order, and every one handed to a window.
 std::vector<HGDIOBJ>* deletions = nullptr;
+std::vector<HRGN>* applied = nullptr;
 BOOL WINAPI NotedDeleteObject(HGDIOBJ object) {
   deletions->push_back(object);
   return DeleteObject(object);
 }
-BOOL WINAPI RefusedSetWindowRgn(HWND, HRGN, BOOL) { return 0; }
-
-bool DeletedOnce(const std::vector<HGDIOBJ>& deleted, HGDIOBJ object) {
-  return std::count(deleted.begin(), deleted.end(), object) == 1;
+int WINAPI NotedSetWindowRgn(HWND window, HRGN region, BOOL redraw) {
+  applied->push_back(region);
+  return SetWindowRgn(window, region, redraw);
+}
+int WINAPI RefusedSetWindowRgn(HWND, HRGN region, BOOL) {
+  applied->push_back(region);
+  return 0;
 }
 
-TEST_F(ContainerShapingTest, AddedShapesAreDeletedOnceWhenRemovedOrReleasedAndTheWindowsRegionNever) {
-  std::vector<HGDIOBJ> deleted;
-  deletions = &deleted;
-  const host::testing::EntryPointReplacement noted("gdi32", "DeleteObject", &NotedDeleteObject);
+int TimesDeleted(const std::vector<HGDIOBJ>& deleted, HGDIOBJ object) {
+  return static_cast<int>(std::count(deleted.begin(), deleted.end(), object));
+}
+
+class RegionOwnershipTest : public ContainerShapingTest {
+ protected:
+  void SetUp() override {
+    deletions = &deleted_;
+    applied = &applied_;
+  }
+  std::vector<HGDIOBJ> deleted_;
+  std::vector<HRGN> applied_;
+  const host::testing::EntryPointReplacement notedDeletes_{"gdi32", "DeleteObject", &NotedDeleteObject};
+};
+
+TEST_F(RegionOwnershipTest, AddedShapesAndCopiesAreDeletedOnceAndTheWindowsRegionsNever) {
+  const host::testing::EntryPointReplacement notedApplies("user32", "SetWindowRgn", &NotedSetWindowRgn);
   shaping_.AddEllipse(0, 0, 1, 1, RegionWhat::rDIFF);
   shaping_.AddEllipse(3, 3, 4, 4, RegionWhat::rDIFF);
   shaping_.AddEllipse(1, 1, 3, 3, RegionWhat::rXOR);
   shaping_.Refresh();
-  const HRGN applied = shaping_.RegionHandle();
-  const UniqueRgn shown = WindowRegion(control_.hWnd());
-  EXPECT_TRUE(deleted.empty());
+  const HRGN firstCopy = shaping_.RegionHandle();
+  EXPECT_TRUE(deleted_.empty());
+  shaping_.SetRegionMode(RegionHow::rnBlock);
+  EXPECT_EQ(deleted_, std::vector<HGDIOBJ>{firstCopy}) << "a copy goes when the next replaces it";
   shaping_.ClearAddedRegions(host::Variant(host::Long{1}));
-  EXPECT_EQ(deleted.size(), 1u);
+  EXPECT_EQ(deleted_.size(), 2u);
+  const HRGN lastCopy = shaping_.RegionHandle();
+  const UniqueRgn shown = WindowRegion(control_.hWnd());
   shaping_.ReleaseRegions();
-  EXPECT_EQ(deleted.size(), 3u);
-  for (const HGDIOBJ region : deleted) EXPECT_TRUE(DeletedOnce(deleted, region));
-  EXPECT_EQ(std::count(deleted.begin(), deleted.end(), applied), 0);
+  EXPECT_EQ(deleted_.size(), 5u);
+  EXPECT_EQ(TimesDeleted(deleted_, lastCopy), 1);
+  for (const HGDIOBJ region : deleted_) EXPECT_EQ(TimesDeleted(deleted_, region), 1);
+  ASSERT_EQ(applied_.size(), 2u);
+  for (const HRGN region : applied_) EXPECT_EQ(TimesDeleted(deleted_, region), 0) << "the window's";
   EXPECT_TRUE(WindowShapeIs(shown));
   EXPECT_EQ(shaping_.RegionHandle(), nullptr);
   EXPECT_EQ(shaping_.AddedRegionsCount(), 0);
 }
 
-TEST_F(ContainerShapingTest, AShapeTheWindowRefusedStaysTheControlsAndIsDeletedOnce) {
-  std::vector<HGDIOBJ> deleted;
-  deletions = &deleted;
-  const host::testing::EntryPointReplacement noted("gdi32", "DeleteObject", &NotedDeleteObject);
+TEST_F(RegionOwnershipTest, AShapeTheWindowRefusesIsDeletedAtOnceAndTheWindowKeepsItsShape) {
   shaping_.SetRegionMode(RegionHow::rnBlock);
   {
     const host::testing::EntryPointReplacement refused("user32", "SetWindowRgn", &RefusedSetWindowRgn);
     shaping_.SetRegionMode(RegionHow::rnEllipse);
-    const HRGN first = shaping_.RegionHandle();
-    EXPECT_NE(GetObjectType(first), 0u) << "still alive, still the control's";
-    shaping_.Refresh();
-    EXPECT_TRUE(DeletedOnce(deleted, first)) << "replaced by the next shape";
   }
+  ASSERT_EQ(applied_.size(), 1u);
+  EXPECT_EQ(TimesDeleted(deleted_, applied_[0]), 1);
   EXPECT_TRUE(WindowShapeIs(Rectangle(0, 0, 100, 100)));
-  const HRGN refused = shaping_.RegionHandle();
-  shaping_.ReleaseRegions();
-  EXPECT_TRUE(DeletedOnce(deleted, refused));
-  EXPECT_EQ(deleted.size(), 2u);
+  EXPECT_TRUE(SameArea(shaping_.RegionHandle(), Ellipse(0, 0, 100, 100).get())) << "the shape built";
 }
 
 }  // namespace

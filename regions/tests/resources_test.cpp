@@ -2,20 +2,22 @@
 
 #include <windows.h>
 
-#include <array>
 #include <string>
 #include <vector>
 
 #include "host/win32/unique_handle.h"
+#include "regions/tests/library_file.h"
 
 namespace regions {
 namespace {
 
 // The toolbox bitmaps a container shows for the two controls.
 TEST(LibraryResources, EachControlHasA16By15SixteenColourToolboxBitmap) {
+  const testing::LoadedLibrary library;
+  ASSERT_NE(library.get(), nullptr) << testing::LibraryPath();
   for (const WORD resource : {WORD{30000}, WORD{30001}}) {
     const host::UniqueBitmap bitmap(static_cast<HBITMAP>(
-        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resource), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+        LoadImageA(library.get(), MAKEINTRESOURCEA(resource), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     ASSERT_TRUE(bitmap) << resource;
     DIBSECTION section{};
     ASSERT_EQ(GetObjectA(bitmap.get(), sizeof section, &section), static_cast<int>(sizeof section)) << resource;
@@ -27,11 +29,10 @@ TEST(LibraryResources, EachControlHasA16By15SixteenColourToolboxBitmap) {
 
 // What installers and containers read of the file's version information.
 TEST(LibraryResources, TheVersionInformationNamesTheLibraryAndAnnouncesSelfRegistration) {
-  std::array<char, MAX_PATH> path{};
-  GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-  std::vector<char> information(GetFileVersionInfoSizeA(path.data(), nullptr));
-  ASSERT_FALSE(information.empty());
-  ASSERT_TRUE(GetFileVersionInfoA(path.data(), 0, static_cast<DWORD>(information.size()), information.data()));
+  const std::string path = testing::LibraryPath();
+  std::vector<char> information(GetFileVersionInfoSizeA(path.c_str(), nullptr));
+  ASSERT_FALSE(information.empty()) << path;
+  ASSERT_TRUE(GetFileVersionInfoA(path.c_str(), 0, static_cast<DWORD>(information.size()), information.data()));
   const struct {
     const char* key;
     const char* value;

@@ -60,7 +60,7 @@ class ContainerControl final : public ShapedControl {
   host::Long Height() const override { return static_cast<host::Long>(geometry_.heightInTwips); }
   host::Single ScaleWidth() const override { return static_cast<host::Single>(geometry_.scaleWidth); }
   host::Single ScaleHeight() const override { return static_cast<host::Single>(geometry_.scaleHeight); }
-  IDispatch* ScaleSource() const override { return &scaleSource_; }
+  host::ComPtr<IDispatch> ScaleSource() const override { return &scaleSource_; }
 
   void SetScale(host::Single width, host::Single height) {
     geometry_.scaleWidth = width;

@@ -4,7 +4,6 @@
 // windows.h first: oleauto.h relies on its types.
 #include <oleauto.h>
 
-#include <array>
 #include <map>
 #include <string>
 #include <vector>
@@ -13,6 +12,7 @@
 #include "host/win32/bstr.h"
 #include "regions/region_enums.h"
 #include "regions/region_ids.h"
+#include "regions/tests/library_file.h"
 
 namespace regions {
 namespace {
@@ -20,12 +20,10 @@ namespace {
 using host::Bstr;
 using host::ComPtr;
 
-// The type library this program carries as TYPELIB 1, as Regions.ocx does.
+// The type library Regions.ocx carries as TYPELIB 1.
 ComPtr<ITypeLib> CarriedTypeLibrary() {
-  std::array<wchar_t, MAX_PATH> path{};
-  GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
   ComPtr<ITypeLib> library;
-  EXPECT_EQ(LoadTypeLibEx(path.data(), REGKIND_NONE, &library), S_OK);
+  EXPECT_EQ(LoadTypeLibEx(Bstr(testing::LibraryPath()).get(), REGKIND_NONE, &library), S_OK);
   return library;
 }
 

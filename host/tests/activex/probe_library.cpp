@@ -87,16 +87,8 @@ class ProbeObject final : public host::ServedControl<Probe, _Probe> {
   }
 };
 
-HRESULT CreateProbe(REFIID iid, void** object) {
-  auto* probe = new (std::nothrow) ProbeObject;
-  if (probe == nullptr) return E_OUTOFMEMORY;
-  const HRESULT result = probe->QueryInterface(iid, object);
-  probe->Release();
-  return result;
-}
-
 constexpr std::array kClasses{
-    host::ControlClass{kProbeClassId, "RuntimeTests.Probe", "Probe", 30000, kProbeMiscStatus, &CreateProbe}};
+    host::ControlClass{kProbeClassId, "RuntimeTests.Probe", "Probe", 30000, kProbeMiscStatus, &host::CreateServedObject<ProbeObject>}};
 const host::ControlLibrary kLibrary{kProbeLibraryId, 1, 0, kClasses};
 
 }  // namespace
