@@ -18,6 +18,7 @@
 #include "host/services/screen.h"
 #include "host/testing/message_box_watcher.h"
 #include "host/testing/raised_error.h"
+#include "host/testing/system_control_host.h"
 
 namespace host {
 namespace {
@@ -294,36 +295,19 @@ TEST_F(HostedControls, UnloadReleasesEveryControlSoTheLibraryCanUnload) {
 // offers no ambient properties and no extender.
 TEST(ForeignContainer, TheSystemsControlHostWindowActivatesTheProbe) {
   OleInitialize(nullptr);
-  const HMODULE atl = LoadLibraryA("atl.dll");
-  ASSERT_NE(atl, nullptr);
-  const auto init = reinterpret_cast<BOOL(WINAPI*)()>(reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxWinInit")));
-  const auto control = reinterpret_cast<HRESULT(WINAPI*)(HWND, IUnknown**)>(
-      reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxGetControl")));
-  ASSERT_TRUE(init != nullptr && control != nullptr && init());
-  const HWND frame = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr);
-  const HWND box = CreateWindowExW(0, L"AtlAxWin", L"RuntimeTests.Probe", WS_CHILD | WS_VISIBLE, 10, 10, 120, 80, frame,
-                                   nullptr, nullptr, nullptr);
-  ASSERT_NE(box, nullptr);
-  ComPtr<IUnknown> unknown;
-  ASSERT_EQ(control(box, &unknown), S_OK);
+  const testing::SystemControlHost box(L"RuntimeTests.Probe", 120, 80);
+  ASSERT_NE(box.Control(), nullptr);
   ComPtr<IDispatch> probe;
-  ASSERT_EQ(unknown.As(&probe), S_OK);
+  ASSERT_EQ(box.Control()->QueryInterface(IID_PPV_ARGS(&probe)), S_OK);
   // Each size the host sets on the way (its extents are in the wrong unit) is a Resize.
   const std::string events = GetProperty(*probe.Get(), "Events").ToString();
   EXPECT_TRUE(events.starts_with("Initialize\nInitProperties\nResize\n") && events.ends_with("Resize\nShow\n")) << events;
   EXPECT_EQ(GetProperty(*probe.Get(), "UserMode").ToBoolean(), True) << "no ambients: run mode";
-  ComPtr<IOleWindow> window;
-  ASSERT_EQ(unknown.As(&window), S_OK);
-  HWND surface = nullptr;
-  window->GetWindow(&surface);
-  EXPECT_EQ(GetParent(surface), box);
+  const HWND surface = box.ControlWindow();
+  EXPECT_EQ(GetParent(surface), box.HostWindow());
   RECT client{};
   GetClientRect(surface, &client);
   EXPECT_EQ(client.right, 120) << "sized from the object rectangles";
-  probe.Reset();
-  window.Reset();
-  unknown.Reset();
-  DestroyWindow(frame);
 }
 
 }  // namespace

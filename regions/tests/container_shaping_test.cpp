@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <set>
 #include <vector>
 
 #include "host/runtime/error.h"
@@ -288,6 +289,58 @@ TEST_F(RegionOwnershipTest, AShapeTheWindowRefusesIsDeletedAtOnceAndTheWindowKee
   EXPECT_EQ(TimesDeleted(deleted_, applied_[0]), 1);
   EXPECT_TRUE(WindowShapeIs(Rectangle(0, 0, 100, 100)));
   EXPECT_TRUE(SameArea(shaping_.RegionHandle(), Ellipse(0, 0, 100, 100).get())) << "the shape built";
+}
+
+// Every region the library makes, until it deletes it or a window takes it.
+// (The process's GDI object count would say the same on Windows; under Wine
+// it reads 0.)
+std::set<HGDIOBJ>* live = nullptr;
+HRGN Noted(HRGN made) {
+  if (made != nullptr) live->insert(made);
+  return made;
+}
+HRGN WINAPI CountedEllipticRgn(int left, int top, int right, int bottom) {
+  return Noted(CreateEllipticRgn(left, top, right, bottom));
+}
+HRGN WINAPI CountedRoundRectRgn(int left, int top, int right, int bottom, int width, int height) {
+  return Noted(CreateRoundRectRgn(left, top, right, bottom, width, height));
+}
+HRGN WINAPI CountedRectRgn(int left, int top, int right, int bottom) {
+  return Noted(CreateRectRgn(left, top, right, bottom));
+}
+BOOL WINAPI CountedDeleteObject(HGDIOBJ object) {
+  live->erase(object);
+  return DeleteObject(object);
+}
+int WINAPI CountedSetWindowRgn(HWND window, HRGN region, BOOL redraw) {
+  const int taken = SetWindowRgn(window, region, redraw);
+  if (taken != 0) live->erase(region);
+  return taken;
+}
+
+TEST_F(ContainerShapingTest, AThousandAddRefreshClearCyclesLeaveNoRegionBehind) {
+  std::set<HGDIOBJ> made;
+  live = &made;
+  using host::testing::EntryPointReplacement;
+  const EntryPointReplacement replaced[] = {
+      {"gdi32", "CreateEllipticRgn", &CountedEllipticRgn},
+      {"gdi32", "CreateRoundRectRgn", &CountedRoundRectRgn},
+      {"gdi32", "CreateRectRgn", &CountedRectRgn},
+      {"gdi32", "DeleteObject", &CountedDeleteObject},
+      {"user32", "SetWindowRgn", &CountedSetWindowRgn},
+  };
+  for (int cycle = 0; cycle < 1000; ++cycle) {
+    shaping_.AddEllipse(0, 0, 2, 2, RegionWhat::rDIFF);
+    shaping_.AddRectangle(1, 1, 3, 3, RegionWhat::rXOR, 300, 300);
+    shaping_.Refresh();
+    shaping_.ClearAddedRegions(host::Variant(host::Long{0}));
+    shaping_.Refresh(CreateRectRgn(0, 0, 50, 50));
+    shaping_.ClearAddedRegions();
+    ASSERT_LE(made.size(), 1u) << "cycle " << cycle << ": only the copy of the shape lives";
+  }
+  shaping_.ReleaseRegions();
+  EXPECT_TRUE(made.empty());
+  live = nullptr;
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "host/services/screen.h"
 #include "host/testing/raised_error.h"
 #include "host/testing/region_compare.h"
+#include "host/testing/system_control_host.h"
 #include "host/win32/unique_handle.h"
 #include "regions/region_ids.h"
 
@@ -233,6 +234,21 @@ TEST_F(HostedRegions, SavedValuesLoadIntoANewControl) {
     return host::GetProperty(*object.Get(), "Name").ToString();
   };
   EXPECT_EQ(fontName(host::GetProperty(*copy.Get(), "Font")), fontName(form_.Scaled1.Get("Font")));
+}
+
+// A container without ambients or extender: the default shape, an ellipse,
+// at the size the container gives, with added shapes in twips.
+TEST(ForeignContainer, TheSystemsControlHostWindowHoldsACircularRegionContainer) {
+  OleInitialize(nullptr);
+  const host::testing::SystemControlHost box(L"Shapecraft.RegionContainer", 90, 90);
+  ASSERT_NE(box.Control(), nullptr);
+  EXPECT_TRUE(WindowShapeIs(box.ControlWindow(), Ellipse(0, 0, 90, 90)));
+  ComPtr<IDispatch> control;
+  ASSERT_EQ(box.Control()->QueryInterface(IID_PPV_ARGS(&control)), S_OK);
+  host::CallMethod(*control.Get(), "AddEllipse", {Variant(0.0), Variant(0.0), Variant(450.0), Variant(450.0),
+                                                   Variant(Long{3})});
+  host::CallMethod(*control.Get(), "Refresh");
+  EXPECT_TRUE(WindowShapeIs(box.ControlWindow(), Combined(Ellipse(0, 0, 90, 90), Ellipse(0, 0, 30, 30), RGN_DIFF)));
 }
 
 TEST(HostedTransparent, CutsItsShapeOutOfTheFormAtItsOffsetFromTheFormsWindow) {
