@@ -5,6 +5,8 @@
 #include <string>
 
 #include "host/activex/user_control_object.h"
+#include "host/com/dispatch_call.h"
+#include "host/runtime/error.h"
 #include "regions/dispatch_values.h"
 #include "regions/errors_ignored.h"
 #include "regions/library_classes.h"
@@ -108,13 +110,21 @@ HRESULT RegionContainerObject::get_HeightInTwips(LONG* value) noexcept {
   return Get(value, [&] { return Object().Height(); });
 }
 
-// The runtime has no menu or control-collection objects to hand across COM.
-HRESULT RegionContainerObject::PopupMenu(IDispatch*, VARIANT, VARIANT, VARIANT, VARIANT) noexcept {
-  return E_NOTIMPL;
+// The menu comes as any object with the hMenu of a popup menu; DefaultMenu
+// is not shown in bold.
+HRESULT RegionContainerObject::PopupMenu(IDispatch* Menu, VARIANT Flags, VARIANT X, VARIANT Y, VARIANT) noexcept {
+  return Run([&] {
+    if (Menu == nullptr) throw host::RuntimeError(host::error_number::InvalidCall);
+    const auto menu = reinterpret_cast<HMENU>(static_cast<LONG_PTR>(host::GetProperty(*Menu, "hMenu").ToLong()));
+    Object().Surface().PopupMenu(menu, OptionalLong(Flags), OptionalSingle(X), OptionalSingle(Y));
+  });
 }
 HRESULT RegionContainerObject::get_Controls(IDispatch** value) noexcept {
-  if (value != nullptr) *value = nullptr;
-  return E_NOTIMPL;
+  if (value == nullptr) return E_POINTER;
+  *value = nullptr;
+  host::ComPtr<IDispatch> self;
+  if (const HRESULT result = QueryInterface(IID_PPV_ARGS(&self)); FAILED(result)) return result;
+  return Run([&] { *value = host::ConstituentControlsObject(Object(), self).Detach(); });
 }
 
 }  // namespace regions

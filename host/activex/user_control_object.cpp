@@ -6,12 +6,18 @@
 #include <utility>
 
 #include "host/activex/member_dispatch.h"
+#include "host/activex/window_object.h"
 #include "host/runtime/error.h"
 
 namespace host {
 namespace {
 
 constexpr std::array<std::string_view, 4> kMembers{"Print", "Cls", "CurrentX", "CurrentY"};
+constexpr std::array<std::string_view, 2> kCollectionMembers{"Count", "Item"};
+
+[[noreturn]] void ReadOnly(std::string_view name) {
+  throw RuntimeError(error_number::PropertyReadOnly, std::string(name) + " can only be read");
+}
 
 class InnerControlObject final : public MemberDispatch {
  public:
@@ -44,11 +50,34 @@ class InnerControlObject final : public MemberDispatch {
   UserControl& control_;
 };
 
+class ConstituentControls final : public MemberDispatch {
+ public:
+  ConstituentControls(UserControl& control, ComPtr<IDispatch> owner)
+      : MemberDispatch(kCollectionMembers, "Controls"), control_(control), owner_(std::move(owner)) {}
+
+ private:
+  Variant Member(std::string_view name, WORD flags, const DISPPARAMS& parameters) override {
+    if (IsPut(flags)) ReadOnly(name);
+    const DrawingSurface& surface = control_.Surface();
+    if (name == "Count") return Variant(surface.ControlsCount());
+    return Variant(WindowObject(surface.Controls(DispatchArgument(parameters, 0).ToLong()), "").Get());
+  }
+
+  UserControl& control_;
+  ComPtr<IDispatch> owner_;
+};
+
 }  // namespace
 
 ComPtr<IDispatch> UserControlObject(UserControl& control, ComPtr<IDispatch> publicObject) {
   ComPtr<IDispatch> object;
   object.Attach(new InnerControlObject(control, std::move(publicObject)));
+  return object;
+}
+
+ComPtr<IDispatch> ConstituentControlsObject(UserControl& control, ComPtr<IDispatch> owner) {
+  ComPtr<IDispatch> object;
+  object.Attach(new ConstituentControls(control, std::move(owner)));
   return object;
 }
 

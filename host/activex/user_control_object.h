@@ -14,4 +14,9 @@ namespace host {
 // every other name answered by `publicObject`, which keeps the control alive.
 ComPtr<IDispatch> UserControlObject(UserControl& control, ComPtr<IDispatch> publicObject);
 
+// The user control's Controls collection, late bound: Count, and Item(index),
+// the constituent control's window as an object with an hWnd. `owner` keeps
+// the control alive.
+ComPtr<IDispatch> ConstituentControlsObject(UserControl& control, ComPtr<IDispatch> owner);
+
 }  // namespace host

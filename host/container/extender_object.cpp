@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "host/com/variant.h"
+#include "host/activex/window_object.h"
 #include "host/container/activex_host.h"
 #include "host/forms/form.h"
 #include "host/runtime/error.h"
@@ -15,7 +16,6 @@ namespace {
 constexpr std::array<std::string_view, 15> kMembers{"Name",     "Index",   "Container",   "Parent", "Left",
                                                     "Top",      "Width",   "Height",      "Visible", "Enabled",
                                                     "TabIndex", "TabStop", "ToolTipText", "Tag",    "Move"};
-constexpr std::array<std::string_view, 2> kWindowMembers{"hWnd", "Name"};
 
 // One member of the extender: a get without arguments, a put with one value.
 Variant ExtenderMember(ActiveXHost& host, std::string_view name, WORD flags, const DISPPARAMS& parameters,
@@ -55,30 +55,7 @@ Variant ExtenderMember(ActiveXHost& host, std::string_view name, WORD flags, con
   return put ? (host.SetTag(value.ToString()), Variant()) : Variant(host.Tag());
 }
 
-// A window's hWnd and Name, late bound.
-class WindowDispatch final : public MemberDispatch {
- public:
-  WindowDispatch(HWND window, std::string name)
-      : MemberDispatch(kWindowMembers, "Window"), window_(window), name_(std::move(name)) {}
-
- private:
-  Variant Member(std::string_view member, WORD flags, const DISPPARAMS&) override {
-    if (IsPut(flags)) throw RuntimeError(error_number::PropertyReadOnly, std::string(member) + " can only be read");
-    return member == "hWnd" ? Variant(static_cast<Long>(reinterpret_cast<LONG_PTR>(window_)))
-                            : Variant(std::string_view(name_));
-  }
-
-  HWND window_;
-  std::string name_;
-};
-
 }  // namespace
-
-ComPtr<IDispatch> WindowObject(HWND window, std::string name) {
-  ComPtr<IDispatch> object;
-  object.Attach(new WindowDispatch(window, std::move(name)));
-  return object;
-}
 
 ExtenderObject::ExtenderObject(ActiveXHost& host, ComPtr<IDispatch> control)
     : MemberDispatch(kMembers, "Extender", std::move(control)), host_(&host) {}

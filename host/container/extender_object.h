@@ -4,7 +4,6 @@
 // windows.h first: oleauto.h relies on its types.
 #include <oleauto.h>
 
-#include <string>
 #include <string_view>
 
 #include "host/activex/member_dispatch.h"
@@ -30,9 +29,5 @@ class ExtenderObject final : public MemberDispatch {
 
   ActiveXHost* host_;
 };
-
-// A window as an object with an hWnd and a Name: what a hosted control's
-// extender gives for its Container and its Parent.
-ComPtr<IDispatch> WindowObject(HWND window, std::string name);
 
 }  // namespace host

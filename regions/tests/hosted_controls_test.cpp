@@ -12,6 +12,7 @@
 #include "host/activex/com_property_bag.h"
 #include "host/com/com_ptr.h"
 #include "host/container/activex_host.h"
+#include "host/controls/command_button.h"
 #include "host/forms/form.h"
 #include "host/services/screen.h"
 #include "host/testing/raised_error.h"
@@ -50,6 +51,7 @@ class RegionsForm : public host::Form {
   ActiveXHost Scaled1{*this, "Scaled1"};
   ActiveXHost Unscaled1{*this, "Unscaled1"};
   ActiveXHost Default1{*this, "Default1"};
+  host::CommandButton Inside1{*this, "Inside1"};
 };
 
 // HolesForm.frm: one transparent ellipse of 1500 x 750 twips on the form.
@@ -189,6 +191,21 @@ TEST_F(HostedRegions, ThisObjectPrintsOnTheControlAndAnswersTheRestAsTheControl)
   EXPECT_GT(host::GetProperty(*inner.Get(), "CurrentY").ToDouble(), 0) << "a line down";
   EXPECT_EQ(host::GetProperty(*inner.Get(), "HeightInTwips").ToLong(), 1500);
   EXPECT_EQ(host::testing::ErrorNumberOf([&] { host::GetProperty(*inner.Get(), "NoSuchMember"); }), 438);
+}
+
+TEST_F(HostedRegions, ControlsListsTheControlsPlacedInside) {
+  const auto controlsOf = [](const ActiveXHost& control) {
+    ComPtr<IDispatch> controls;
+    controls.Attach(control.Get("Controls").ToObject());
+    return controls;
+  };
+  EXPECT_EQ(host::GetProperty(*controlsOf(form_.Block1).Get(), "Count").ToLong(), 0);
+  const ComPtr<IDispatch> inside = controlsOf(form_.Default1);
+  ASSERT_EQ(host::GetProperty(*inside.Get(), "Count").ToLong(), 1);
+  ComPtr<IDispatch> first;
+  first.Attach(host::CallMethod(*inside.Get(), "Item", {Variant(Long{0})}).ToObject());
+  EXPECT_EQ(host::GetProperty(*first.Get(), "hWnd").ToLong(), static_cast<Long>(reinterpret_cast<LONG_PTR>(form_.Inside1.hWnd())));
+  EXPECT_EQ(host::testing::ErrorNumberOf([&] { host::CallMethod(*inside.Get(), "Item", {Variant(Long{1})}); }), 9);
 }
 
 // Saved through the control's IPropertyBag persistence, as a designer saves it.

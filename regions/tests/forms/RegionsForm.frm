@@ -62,5 +62,12 @@ Begin VB.Form RegionsForm
       TabIndex        =   6
       Top             =   3450
       Width           =   3840
+      Begin VB.CommandButton Inside1 
+         Caption         =   "Inside"
+         Height          =   375
+         Left            =   60
+         Top             =   60
+         Width           =   975
+      End
    End
 End
