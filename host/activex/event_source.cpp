@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <new>
 
+#include "host/activex/pointer_enumerator.h"
 #include "host/activex/type_library_dispatch.h"
 #include "host/runtime/error.h"
 
@@ -32,8 +33,13 @@ void EventSource::ReportChanged(DISPID id) {
 HRESULT EventSource::QueryInterface(REFIID iid, void** object) noexcept { return owner_.QueryInterface(iid, object); }
 
 HRESULT EventSource::EnumConnectionPoints(IEnumConnectionPoints** points) noexcept {
-  if (points != nullptr) *points = nullptr;
-  return E_NOTIMPL;
+  if (points == nullptr) return E_POINTER;
+  try {
+    *points = PointerEnumerator<IEnumConnectionPoints, IConnectionPoint>::Make({&events_, &propertyNotify_}).Detach();
+  } catch (const std::bad_alloc&) {
+    *points = nullptr;
+  }
+  return *points != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 
 HRESULT EventSource::FindConnectionPoint(REFIID iid, IConnectionPoint** point) noexcept {

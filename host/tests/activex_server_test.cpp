@@ -9,6 +9,7 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "host/activex/control_class_lookup.h"
 #include "host/com/com_ptr.h"
@@ -260,6 +261,13 @@ TEST_F(ActiveXServerTest, EventsReachConnectedSinksAndTheirByRefAnswersReachTheC
 
   ComPtr<IConnectionPointContainer> container;
   ASSERT_EQ(probe.As(&container), S_OK);
+  ComPtr<IEnumConnectionPoints> points;
+  ASSERT_EQ(container->EnumConnectionPoints(&points), S_OK);
+  std::vector<IID> listed;
+  for (ComPtr<IConnectionPoint> each; points->Next(1, &each, nullptr) == S_OK; each.Reset()) {
+    each->GetConnectionInterface(&listed.emplace_back());
+  }
+  EXPECT_EQ(listed, (std::vector<IID>{kProbeEventsId, IID_IPropertyNotifySink}));
   ComPtr<IConnectionPoint> point;
   EXPECT_EQ(container->FindConnectionPoint(IID_IDispatch, &point), CONNECT_E_NOCONNECTION);
   ASSERT_EQ(container->FindConnectionPoint(kProbeEventsId, &point), S_OK);
