@@ -4,6 +4,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "host/com/stored_picture.h"
 #include "host/description/property_bag.h"
 #include "regions/errors_ignored.h"
 
@@ -23,6 +24,13 @@ StoredKey Stored(const char* name, const std::type_identity_t<T>& defaultValue, 
                  std::type_identity_t<std::function<void(const T&)>> set) {
   return {name, [=](const host::PropertyBag& bag) { set(bag.ReadProperty<T>(name, defaultValue)); },
           [=](host::PropertyBag& bag) { bag.WriteProperty<T>(name, get(), defaultValue); }};
+}
+
+// A picture object's key: absent means no picture.
+inline StoredKey StoredPictureKey(const char* name, std::function<host::ComPtr<IPictureDisp>()> get,
+                                  std::function<void(IPictureDisp*)> set) {
+  return {name, [=](const host::PropertyBag& bag) { set(host::ReadPictureProperty(bag, name).Get()); },
+          [=](host::PropertyBag& bag) { host::WritePictureProperty(bag, name, get().Get()); }};
 }
 
 // Each key in turn, a failing one skipped; the error state ends clear.

@@ -56,6 +56,7 @@ class ActiveXControl final : public IOleObject,
 
   // UserControlSite
   HWND ContainerWindow() override { return containerWindow_; }
+  void SurfacePainting() override;
   const AmbientProperties& Ambient() const override { return ambient_; }
   host::Extender* Extender() override { return nullptr; }
   void PropertyChanged(std::string_view propertyName) override;
@@ -130,6 +131,9 @@ class ActiveXControl final : public IOleObject,
 
  private:
   HRESULT ActivateInPlace(IOleClientSite* site, HWND parent, LPCRECT position, bool uiActive);
+  // Show and Hide of the control, each once per change.
+  void RaiseShow();
+  void RaiseHide();
   HRESULT LoadOnce(const PropertyBag* bag);
   void ReadAmbient();
   SIZEL ExtentNow() const;
@@ -151,6 +155,7 @@ class ActiveXControl final : public IOleObject,
   SIZEL extent_{2540, 2540};
   bool loaded_ = false;
   bool uiActive_ = false;
+  bool shown_ = false;
   bool dirty_ = false;
 };
 

@@ -59,12 +59,33 @@ HRESULT ActiveXControl::DoVerb(LONG verb, LPMSG, IOleClientSite* site, LONG, HWN
                                LPCRECT position) noexcept {
   switch (verb) {
     case OLEIVERB_PRIMARY:
-    case OLEIVERB_SHOW:
+    case OLEIVERB_SHOW: {
+      const HRESULT result = ActivateInPlace(site, parent, position, false);
+      return SUCCEEDED(result) ? RunMember("", [this] { RaiseShow(); }) : result;
+    }
     case OLEIVERB_INPLACEACTIVATE: return ActivateInPlace(site, parent, position, false);
     case OLEIVERB_UIACTIVATE: return ActivateInPlace(site, parent, position, true);
-    case OLEIVERB_HIDE: return RunMember("", [this] { control_->NotifyHide(); });
+    case OLEIVERB_HIDE: return RunMember("", [this] { RaiseHide(); });
     default: return verb > 0 ? OLEOBJ_S_INVALIDVERB : E_NOTIMPL;
   }
+}
+
+void ActiveXControl::RaiseShow() {
+  if (shown_ || containerWindow_ == nullptr) return;
+  shown_ = true;
+  control_->NotifyShow();
+}
+
+// Some containers activate the control while their own window is still
+// being created and never send the show verb: its first paint is its Show.
+void ActiveXControl::SurfacePainting() {
+  if (!shown_ && containerWindow_ != nullptr && IsWindowVisible(containerWindow_)) RaiseShow();
+}
+
+void ActiveXControl::RaiseHide() {
+  if (!shown_) return;
+  shown_ = false;
+  control_->NotifyHide();
 }
 
 // Asks the container's in-place site (where it has one) for the window and
@@ -94,10 +115,13 @@ HRESULT ActiveXControl::ActivateInPlace(IOleClientSite* site, HWND parent, LPCRE
     }
     inPlaceSite_ = inPlace;
     containerWindow_ = window;
+    // Show waits for a container that is not on screen yet (a form still
+    // loading): its show verb raises it, once every control is in place.
     const HRESULT result = RunMember("", [&] {
       if (!loaded_) LoadOnce(nullptr);
       control_->Place(window, placed);
-      control_->NotifyShow();
+      ShowWindow(control_->hWnd(), SW_SHOWNA);
+      if (IsWindowVisible(window)) RaiseShow();
     });
     if (FAILED(result)) return result;
   }
@@ -166,7 +190,7 @@ HRESULT ActiveXControl::GetWindow(HWND* window) noexcept {
 HRESULT ActiveXControl::InPlaceDeactivate() noexcept {
   if (containerWindow_ == nullptr) return S_OK;
   UIDeactivate();
-  control_->NotifyHide();
+  RaiseHide();
   control_->Park();
   containerWindow_ = nullptr;
   if (inPlaceSite_) std::exchange(inPlaceSite_, nullptr)->OnInPlaceDeactivate();

@@ -86,6 +86,12 @@ void ActiveXHost::CreateControl(const ObjectDescription& description, const Crea
                                                              description.className + "), failure " + code);
   }
   control_ = object;
+  // While the form loads, no events reach it before every control is in
+  // place (a handler may name a control created after this one).
+  if (ComPtr<IOleControl> control; context.form.IsCreatingObjects() && SUCCEEDED(object.As(&control)) &&
+                                   SUCCEEDED(control->FreezeEvents(TRUE))) {
+    eventsFrozen_ = true;
+  }
   site_.Attach(new ControlSite(*this));
   DWORD misc = 0;
   object->GetMiscStatus(DVASPECT_CONTENT, &misc);
@@ -109,6 +115,7 @@ void ActiveXHost::CreateControl(const ObjectDescription& description, const Crea
   extender_.Attach(new ExtenderObject(*this, dispatch));
   ConnectEvents();
   ThrowIfFailed(object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site_.Get(), 0, containerWindow_, &position_));
+  if (IsWindowVisible(context.form.hWnd()) && visible_) SendVerb(OLEIVERB_SHOW);
   if (const HWND window = ControlWindow()) {
     PlaceByTabIndex(window, tabIndex_);
     SetTabStop(tabStop_);
@@ -156,6 +163,7 @@ void ActiveXHost::Release() {
   site_.Reset();
   control_.Reset();
   form_ = nullptr;
+  eventsFrozen_ = false;
   ole_.reset();
 }
 
@@ -197,7 +205,31 @@ void ActiveXHost::PlaceAt(const RECT& position) {
 
 void ActiveXHost::SetVisible(bool visible) {
   visible_ = visible;
-  if (const HWND window = ControlWindow()) ShowWindow(window, visible ? SW_SHOWNA : SW_HIDE);
+  const HWND window = ControlWindow();
+  if (window == nullptr) return;
+  // On a form on screen the control sees its Show and Hide; before, its window only.
+  if (form_ != nullptr && IsWindowVisible(form_->hWnd())) {
+    SendVerb(visible ? OLEIVERB_SHOW : OLEIVERB_HIDE);
+  } else {
+    ShowWindow(window, visible ? SW_SHOWNA : SW_HIDE);
+  }
+}
+
+void ActiveXHost::FormObjectsCreated() {
+  if (!eventsFrozen_) return;
+  eventsFrozen_ = false;
+  ComPtr<IOleControl> control;
+  if (control_ && SUCCEEDED(control_.As(&control))) control->FreezeEvents(FALSE);
+}
+
+void ActiveXHost::FormShown() {
+  if (visible_) SendVerb(OLEIVERB_SHOW);
+}
+
+void ActiveXHost::FormHidden() { SendVerb(OLEIVERB_HIDE); }
+
+void ActiveXHost::SendVerb(LONG verb) {
+  if (control_) control_->DoVerb(verb, nullptr, site_.Get(), 0, containerWindow_, &position_);
 }
 
 bool ActiveXHost::Enabled() const {

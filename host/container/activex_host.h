@@ -60,6 +60,11 @@ class ActiveXHost : public Bindable {
 
   CreationContext Create(const ObjectDescription& description, const CreationContext& context) override;
   void Release() override;
+  // Events flow once every object of the form exists.
+  void FormObjectsCreated() override;
+  // Show and Hide reach the control with its form's.
+  void FormShown() override;
+  void FormHidden() override;
   // The control rereads the form's ambient property that changed.
   void FormAmbientChanged(std::string_view propertyName) override;
 
@@ -95,6 +100,7 @@ class ActiveXHost : public Bindable {
   void CreateControl(const ObjectDescription& description, const CreationContext& context);
   void ConnectEvents();
   void PlaceAt(const RECT& position);
+  void SendVerb(LONG verb);
 
   // Outlives every COM pointer below.
   std::optional<OleSession> ole_;
@@ -110,6 +116,7 @@ class ActiveXHost : public Bindable {
   Integer tabIndex_ = 0;
   std::string toolTipText_;
   std::string tag_;
+  bool eventsFrozen_ = false;
   ComPtr<IOleObject> control_;
   ComPtr<ControlSite> site_;
   ComPtr<ExtenderObject> extender_;

@@ -67,6 +67,9 @@ class ControlArray : public Bindable {
     elements_.clear();
   }
 
+  void FormObjectsCreated() override {
+    for (auto& [index, element] : elements_) element->FormObjectsCreated();
+  }
   void FormShown() override {
     for (auto& [index, element] : elements_) element->FormShown();
   }

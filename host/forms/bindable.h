@@ -29,6 +29,8 @@ class Bindable {
   virtual void Release() = 0;
 
   // Notifications from the form, for the objects that care.
+  // Every object of the description exists; Form_Load comes next.
+  virtual void FormObjectsCreated() {}
   virtual void FormShown() {}
   virtual void FormHidden() {}
   virtual void FormAmbientChanged(std::string_view /*propertyName*/) {}

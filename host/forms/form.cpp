@@ -101,12 +101,16 @@ void Form::Load() {
   Forms().Add(*this);
   UniqueMenu bar(hasMenus ? CreateMenu() : nullptr);
   try {
+    creatingObjects_ = true;
     CreateObjects(description.children, CreationContext{*this, window_.get(), bar.get()});
+    creatingObjects_ = false;
   } catch (const RuntimeError&) {
+    creatingObjects_ = false;
     Destroy();  // a form that failed to load is not loaded at all
     throw;
   }
   if (bar && SetMenu(window_.get(), bar.get())) [[maybe_unused]] const HMENU owned = bar.release();
+  for (Bindable* binding : created_) binding->FormObjectsCreated();
   RunEventHandler([this] { Form_Load(); });
 }
 

@@ -39,6 +39,8 @@ class Form : public ContainerObject {
   std::string Name() const override { return name_; }
   HWND hWnd() override;  // loads the form when needed
   bool IsLoaded() const { return static_cast<bool>(window_); }
+  // Between the window's creation and Form_Load: the objects are being made.
+  bool IsCreatingObjects() const { return creatingObjects_; }
 
   void Load();
   void Show();
@@ -135,6 +137,7 @@ class Form : public ContainerObject {
   UniqueFont fontHandle_;
   ScaleModel scale_;
   HWND lastFocus_ = nullptr;
+  bool creatingObjects_ = false;
 };
 
 }  // namespace host

@@ -15,8 +15,8 @@ SystemControlHost::SystemControlHost(const wchar_t* progId, int width, int heigh
   const auto init = AtlEntry<BOOL(WINAPI*)()>("AtlAxWinInit");
   const auto getControl = AtlEntry<HRESULT(WINAPI*)(HWND, IUnknown**)>("AtlAxGetControl");
   if (init == nullptr || getControl == nullptr || !init()) return;
-  frame_.reset(CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, width + 40, height + 40, nullptr, nullptr, nullptr,
-                               nullptr));
+  frame_.reset(CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0,
+                               width + 40, height + 40, nullptr, nullptr, nullptr, nullptr));
   box_ = CreateWindowExW(0, L"AtlAxWin", progId, WS_CHILD | WS_VISIBLE, 10, 10, width, height, frame_.get(), nullptr,
                          nullptr, nullptr);
   if (box_ != nullptr) getControl(box_, &control_);

@@ -11,7 +11,7 @@ namespace host::testing {
 
 // A container we did not write: the system's control host window (atl.dll's
 // AtlAxWin), which offers no ambient properties and no extender, holding the
-// control of `progId` in a hidden popup frame. Needs OLE started.
+// control of `progId` in a popup frame on screen. Needs OLE started.
 class SystemControlHost {
  public:
   SystemControlHost(const wchar_t* progId, int width, int height);

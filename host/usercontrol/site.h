@@ -54,6 +54,9 @@ class UserControlSite {
   virtual host::Extender* Extender() = 0;
   // A property changed: the container saves the control when it saves.
   virtual void PropertyChanged(std::string_view propertyName) = 0;
+  // The surface is about to paint, so it is on screen: a container that
+  // never told the control it shows it has done so by now.
+  virtual void SurfacePainting() {}
 };
 
 }  // namespace host

@@ -178,6 +178,7 @@ void UserControl::RaiseResize() {
 
 // With AutoRedraw the surface shows its bitmap and there is no Paint event.
 void UserControl::Paint() {
+  if (site_ != nullptr) site_->SurfacePainting();
   const PaintScope paint(window_.get());
   if (!surface_.PaintPersistent(paint.dc(), paint.area())) RunEventHandler([this] { UserControl_Paint(); });
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 // windows.h first: ocidl.h relies on its types.
 #include <ocidl.h>
+#include <olectl.h>
 
 #include <functional>
 #include <set>
@@ -235,6 +236,11 @@ TEST_F(HostedRegions, SavedValuesLoadIntoANewControl) {
   form_.Scaled1.Put("BoxRoundedX", Variant(Long{300}));
   form_.Scaled1.Put("BackColor", Variant(Long{0x808080}));
   form_.Scaled1.Put("DrawWidth", Variant(Long{3}));
+  PICTDESC bitmap{sizeof(PICTDESC), PICTYPE_BITMAP};
+  bitmap.bmp.hbitmap = CreateBitmap(4, 4, 1, 32, nullptr);
+  ComPtr<IDispatch> picture;
+  ASSERT_EQ(OleCreatePictureIndirect(&bitmap, IID_IDispatch, TRUE, reinterpret_cast<void**>(picture.GetAddressOf())), S_OK);
+  form_.Scaled1.Put("Picture", Variant(picture.Get()));
   const ComPtr<host::ComPropertyBag> bag = Saved(*form_.Scaled1.ControlObject());
   ComPtr<IDispatch> copy;
   ASSERT_EQ(CoCreateInstance(kRegionContainerClassId, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&copy)), S_OK);
@@ -251,6 +257,8 @@ TEST_F(HostedRegions, SavedValuesLoadIntoANewControl) {
     return host::GetProperty(*object.Get(), "Name").ToString();
   };
   EXPECT_EQ(fontName(host::GetProperty(*copy.Get(), "Font")), fontName(form_.Scaled1.Get("Font")));
+  EXPECT_EQ(host::GetProperty(*copy.Get(), "Picture").Type(), VT_DISPATCH);
+  EXPECT_NE(host::GetProperty(*copy.Get(), "Picture").get()->pdispVal, nullptr) << "the picture object travels";
 }
 
 // A container without ambients or extender: the default shape, an ellipse,
@@ -272,6 +280,9 @@ TEST(HostedTransparent, CutsItsShapeOutOfTheFormAtItsOffsetFromTheFormsWindow) {
   OleInitialize(nullptr);
   HolesForm form;
   form.Load();
+  UniqueRgn loaded(CreateRectRgn(0, 0, 0, 0));
+  EXPECT_EQ(GetWindowRgn(form.hWnd(), loaded.get()), ERROR) << "the holes wait for Show";
+  form.Show();
   RECT formRect{};
   RECT holeRect{};
   GetWindowRect(form.hWnd(), &formRect);
