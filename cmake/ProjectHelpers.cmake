@@ -44,9 +44,12 @@ endfunction()
 # the common-controls manifest, the programs' icon (icon 1, which its forms
 # show) and its form descriptions as RCDATA resources named after their files. The program's code lives in LIBRARY so that tests
 # link the same forms; they add ${name}_FORMS_RC to their sources to get the
-# descriptions too.
+# descriptions too. COMPANIONS are the forms' binary companion files (.frx),
+# RCDATA resources named like the file in capitals, as the runtime looks them
+# up. MANIFEST replaces the common-controls manifest with the program's own
+# template, configured with @REACH_MANIFEST_ARCH@.
 function(reach_add_program name)
-  cmake_parse_arguments(ARG "" "DESCRIPTION;LIBRARY" "SOURCES;FORMS" ${ARGN})
+  cmake_parse_arguments(ARG "" "DESCRIPTION;LIBRARY;MANIFEST" "SOURCES;FORMS;COMPANIONS" ${ARGN})
   set(forms_rc ${CMAKE_CURRENT_BINARY_DIR}/${name}_forms.rc)
   set(lines "1 ICON \"${PROJECT_SOURCE_DIR}/assets/program.ico\"\n")
   set(form_paths ${PROJECT_SOURCE_DIR}/assets/program.ico)
@@ -55,12 +58,23 @@ function(reach_add_program name)
     string(APPEND lines "${form_name} RCDATA \"${CMAKE_CURRENT_SOURCE_DIR}/${form}\"\n")
     list(APPEND form_paths ${CMAKE_CURRENT_SOURCE_DIR}/${form})
   endforeach()
+  foreach(companion ${ARG_COMPANIONS})
+    get_filename_component(companion_name ${companion} NAME)
+    string(TOUPPER ${companion_name} companion_name)
+    string(APPEND lines "${companion_name} RCDATA \"${CMAKE_CURRENT_SOURCE_DIR}/${companion}\"\n")
+    list(APPEND form_paths ${CMAKE_CURRENT_SOURCE_DIR}/${companion})
+  endforeach()
   file(GENERATE OUTPUT ${forms_rc} CONTENT "${lines}")
+  if(ARG_MANIFEST)
+    set(REACH_MANIFEST ${CMAKE_CURRENT_BINARY_DIR}/${name}.manifest)
+    configure_file(${ARG_MANIFEST} ${REACH_MANIFEST} @ONLY)
+  endif()
   set(PROGRAM_NAME ${name})
   set(PROGRAM_DESCRIPTION ${ARG_DESCRIPTION})
   configure_file(${PROJECT_SOURCE_DIR}/cmake/program.rc.in ${CMAKE_CURRENT_BINARY_DIR}/${name}_version.rc @ONLY)
   add_executable(${name} WIN32 ${ARG_SOURCES} ${forms_rc} ${CMAKE_CURRENT_BINARY_DIR}/${name}_version.rc)
   set_source_files_properties(${forms_rc} PROPERTIES OBJECT_DEPENDS "${form_paths}")
+  set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/${name}_version.rc PROPERTIES OBJECT_DEPENDS ${REACH_MANIFEST})
   target_link_libraries(${name} PRIVATE ${ARG_LIBRARY})
   reach_warnings(${name})
   set(${name}_FORMS_RC ${forms_rc} PARENT_SCOPE)
