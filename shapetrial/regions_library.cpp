@@ -27,9 +27,11 @@ bool RegionControlsAvailable() {
          Creatable(regions::kRegionContainerClassId) && Creatable(regions::kRegionTransparentClassId);
 }
 
+// The manifest finds the library beside the program; where it names a file
+// that is not there, Wine looks no further, not even in the registry.
 std::string MissingLibraryMessage() {
-  return "shapetrial needs the control library Regions.ocx, which is not registered on this system.\n\n"
-         "Register it from the folder that holds it:\n\n"
+  return "shapetrial cannot find the control library Regions.ocx.\n\n"
+         "Start shapetrial from the folder that holds Regions.ocx, or register the library there with:\n\n"
          "    regsvr32 Regions.ocx\n\n"
          "then start shapetrial again.";
 }

@@ -10,7 +10,8 @@ namespace shapetrial {
 // hands out a class object. Needs COM started on this thread.
 bool RegionControlsAvailable();
 
-// What the user reads instead of one error 429 per control of the form.
+// What the user reads instead of one error 429 per control of the form: where
+// the library must be and how to register it.
 std::string MissingLibraryMessage();
 
 }  // namespace shapetrial
