@@ -45,6 +45,20 @@ UniqueRgn SmallEllipse() {
 
 UniqueRgn BigEllipse() { return ShapeOf(Shape::Ellipse, kBigEllipse.cx, kBigEllipse.cy); }
 
+struct CaptionSearch {
+  std::string caption;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK FindCaption(HWND window, LPARAM context) {
+  auto& search = *reinterpret_cast<CaptionSearch*>(context);
+  char text[64] = {};
+  GetWindowTextA(window, text, sizeof text);
+  if (search.caption != text) return TRUE;
+  search.found = window;
+  return FALSE;
+}
+
 class Form1Test : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -61,21 +75,8 @@ class Form1Test : public ::testing::Test {
   }
   // A button of this caption, inside whichever control holds it.
   HWND Child(const char* caption) const {
-    struct Search {
-      std::string caption;
-      HWND found = nullptr;
-    } search{caption};
-    EnumChildWindows(
-        form1_,
-        [](HWND window, LPARAM context) -> BOOL {
-          auto& s = *reinterpret_cast<Search*>(context);
-          char text[64] = {};
-          GetWindowTextA(window, text, sizeof text);
-          if (s.caption != text) return TRUE;
-          s.found = window;
-          return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    CaptionSearch search{caption};
+    EnumChildWindows(form1_, FindCaption, reinterpret_cast<LPARAM>(&search));
     EXPECT_NE(search.found, nullptr) << caption;
     return search.found;
   }
