@@ -60,18 +60,14 @@ Form1::Form1() : Form("Form1") {
                              RegionContainer2_MouseUp(Button, Shift, X, Y);
                            }));
   RegionContainer2.OnEvent("Paint", [this](std::vector<Variant>&) { RegionContainer2_Paint(); });
-  // The host passes on the Resize each control raises while the form is still
-  // creating its controls, before the array or the button exist; Form_Load
-  // places the button once they do.
   RegionTransparent2.ForEachCreated([this](ActiveXHost& element) {
     element.OnEvent("Resize", [this](std::vector<Variant>& arguments) {
-      if (controlsCreated_) RegionTransparent2_Resize(static_cast<Integer>(arguments[0].ToLong()));
+      RegionTransparent2_Resize(static_cast<Integer>(arguments[0].ToLong()));
     });
   });
 }
 
 void Form1::Form_Load() {
-  controlsCreated_ = true;
   // The triangle the "Poly" option shows, in the stored twips scale.
   RegionContainer2.Call("ClearPolyRegion");
   RegionContainer2.Call("Add2PolyRegion", {Variant(100.0), Variant(0.0)});
@@ -94,8 +90,6 @@ void Form1::Form_Load() {
     hexagon.Call("Refresh");
   }
 }
-
-void Form1::Form_Unload(Integer&) { controlsCreated_ = false; }
 
 void Form1::Option1_Click(Integer Index) { RegionContainer2.Put("RegionMode", Variant(Long{Index})); }
 

@@ -41,7 +41,6 @@ class Form1 : public host::Form {
 
  protected:
   void Form_Load() override;
-  void Form_Unload(host::Integer& Cancel) override;
 
  private:
   void Option1_Click(host::Integer Index);
@@ -53,8 +52,6 @@ class Form1 : public host::Form {
   void RegionContainer2_MouseUp(host::Integer Button, host::Integer Shift, host::Single X, host::Single Y);
   void RegionContainer2_Paint();
   void RegionTransparent2_Resize(host::Integer Index);
-
-  bool controlsCreated_ = false;
 };
 
 }  // namespace shapetrial

@@ -27,8 +27,10 @@ void PlaceAfter(HWND window, HWND after) {
 void PlaceByTabIndex(HWND window, Integer tabIndex) {
   RecordTabIndex(window, tabIndex);
   HWND after = HWND_TOP;
+  // The window may come first (a window given a new parent goes to the top)
+  // or last (a new window): it is placed among the others either way.
   for (HWND sibling = GetWindow(window, GW_HWNDFIRST); sibling != nullptr; sibling = GetWindow(sibling, GW_HWNDNEXT)) {
-    if (sibling == window) return;
+    if (sibling == window) continue;
     const std::optional<Integer> index = RecordedTabIndex(sibling);
     if (index && *index > tabIndex) break;
     after = sibling;

@@ -251,7 +251,7 @@ TEST_F(HostedControls, TheyFollowTheFormsAmbientsAndTabOrder) {
   EXPECT_NE(form_.Probe1.Get("Events").ToString().find("AmbientChanged BackColor\n"), std::string::npos);
   const HWND first = form_.ProbeRow(0).ControlWindow();
   const HWND second = form_.ProbeRow(1).ControlWindow();
-  EXPECT_EQ(GetWindow(first, GW_HWNDNEXT), second) << "placed by TabIndex, not by the order of the blocks";
+  EXPECT_EQ(GetWindow(first, GW_HWNDNEXT), second) << "placed by TabIndex";
   form_.ProbeRow(1).Put("TabIndex", Variant(Integer{0}));
   EXPECT_EQ(GetWindow(second, GW_HWNDNEXT), first);
   SetFocus(second);

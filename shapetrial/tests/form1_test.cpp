@@ -64,6 +64,9 @@ class Form1Test : public ::testing::Test {
   void SetUp() override {
     form1_ = program_.WaitForWindow("Form1");
     ASSERT_NE(form1_, nullptr) << "shapetrial shows no Form1";
+    // Ready once the transparent controls, shown with the form, have cut its holes.
+    const UniqueRgn holes(CreateRectRgn(0, 0, 0, 0));
+    ASSERT_TRUE(host::testing::PumpUntil([&] { return GetWindowRgn(form1_, holes.get()) != ERROR; }));
   }
   // Any error box the program showed fails the test that caused it.
   void TearDown() override { EXPECT_EQ(program_.AnswerMessageBoxes(), std::vector<std::string>{}); }

@@ -12,20 +12,20 @@ Begin VB.Form HostingForm
       Width           =   1950
       Begin ProbeLibrary.Probe ProbeRow 
          Height          =   600
-         Index           =   1
+         Index           =   0
          Left            =   150
-         TabIndex        =   2
-         Top             =   1200
+         TabIndex        =   1
+         Top             =   300
          Width           =   1500
          _ExtentX        =   2646
          _ExtentY        =   1058
       End
       Begin ProbeLibrary.Probe ProbeRow 
          Height          =   600
-         Index           =   0
+         Index           =   1
          Left            =   150
-         TabIndex        =   1
-         Top             =   300
+         TabIndex        =   2
+         Top             =   1200
          Width           =   1500
          _ExtentX        =   2646
          _ExtentY        =   1058
