@@ -39,6 +39,8 @@ constexpr std::array kPrograms{
     ShippedProgram{"boxdress", "Form1"},
     ShippedProgram{"ttyhost", "Form1"},
     ShippedProgram{"waitrun", "Form1"},
+    // Beside Regions.ocx, which its manifest names: no registration needed.
+    ShippedProgram{"shapetrial", "Form1"},
 };
 
 // Generous: a first start of a program under Wine may take seconds.
