@@ -73,10 +73,11 @@ std::string GeneratedForm(int n) {
   out += "   End\r\n";
   for (int menu = 0; menu < 3; ++menu) {
     const std::string m = std::to_string(menu);
-    out += "   Begin VB.Menu mnuTop" + m + " \r\n      Caption         =   \"Menu " + m + "\"\r\n";
+    out.append("   Begin VB.Menu mnuTop").append(m).append(" \r\n      Caption         =   \"Menu ").append(m).append("\"\r\n");
     for (int item = 0; item < 4; ++item) {
       const std::string it = m + "_" + std::to_string(item);
-      out += "      Begin VB.Menu mnuItem" + it + " \r\n         Caption         =   \"Item " + it + "\"\r\n      End\r\n";
+      out.append("      Begin VB.Menu mnuItem").append(it).append(" \r\n         Caption         =   \"Item ").append(it);
+      out.append("\"\r\n      End\r\n");
     }
     out += "   End\r\n";
   }

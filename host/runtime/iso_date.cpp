@@ -38,7 +38,7 @@ std::optional<Date> DateFromIsoText(std::string_view text) {
   const int second = text.size() > 16 ? number(17, 2) : 0;
   if (!date.ok() || date.year() < year(100) || hour > 23 || minute > 59 || second > 59) return std::nullopt;
 
-  const double whole = sys_days(date).time_since_epoch().count() + kSerialOfClockEpoch;
+  const double whole = static_cast<double>(sys_days(date).time_since_epoch().count()) + kSerialOfClockEpoch;
   const double time = (hour * 3600 + minute * 60 + second) / 86400.0;
   // Before the zero date the fraction still counts forward from midnight, so it takes the day's sign.
   return Date(whole < 0 ? whole - time : whole + time);

@@ -27,6 +27,7 @@ FormModel ModelInTwips(std::string_view controls, std::vector<LeftOutControl>* l
 
 std::vector<std::string> Names(const std::vector<ControlRecord>& list) {
   std::vector<std::string> names;
+  names.reserve(list.size());
   for (const ControlRecord& record : list) names.push_back(record.name);
   return names;
 }

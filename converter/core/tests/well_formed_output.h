@@ -57,7 +57,7 @@ inline void ExpectWellFormed(const std::string& output, const ConversionReport& 
   ASSERT_EQ(equates.size(), controls);
   for (std::size_t i = 0; i < equates.size(); ++i) {
     EXPECT_EQ(equates[i].size(), 34u);
-    std::string number = " " + std::to_string(conversionNumber * 100 + i + 1);
+    std::string number = " " + std::to_string(static_cast<std::size_t>(conversionNumber) * 100 + i + 1);
     number.resize(7, ' ');
     EXPECT_EQ(equates[i].substr(25), "= " + number) << equates[i];
   }
