@@ -102,8 +102,8 @@ class EndsWithTheTest {
 // own processes (the desktop, services) from whichever program first needs
 // them, and they stay: those are not the program's.
 std::vector<std::string> ChildProcessesOf(DWORD processId) {
-  static constexpr std::array<std::string_view, 6> kSessionProcesses{"explorer.exe", "services.exe", "plugplay.exe",
-                                                                     "winedevice.exe", "svchost.exe", "rpcss.exe"};
+  static constexpr std::array<std::string_view, 7> kSessionProcesses{
+      "explorer.exe", "services.exe", "plugplay.exe", "winedevice.exe", "svchost.exe", "rpcss.exe", "winemenubuilder.exe"};
   std::vector<std::string> children;
   const host::UniqueKernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
   PROCESSENTRY32 entry{};

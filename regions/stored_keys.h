@@ -27,8 +27,8 @@ StoredKey Stored(const char* name, const std::type_identity_t<T>& defaultValue, 
 }
 
 // A picture object's key: absent means no picture.
-inline StoredKey StoredPictureKey(const char* name, std::function<host::ComPtr<IPictureDisp>()> get,
-                                  std::function<void(IPictureDisp*)> set) {
+inline StoredKey StoredPictureKey(const char* name, const std::function<host::ComPtr<IPictureDisp>()>& get,
+                                  const std::function<void(IPictureDisp*)>& set) {
   return {name, [=](const host::PropertyBag& bag) { set(host::ReadPictureProperty(bag, name).Get()); },
           [=](host::PropertyBag& bag) { host::WritePictureProperty(bag, name, get().Get()); }};
 }

@@ -9,6 +9,7 @@
 #include "host/com/com_error.h"
 #include "host/com/font_object.h"
 #include "host/runtime/untrapped_error.h"
+#include "host/services/screen.h"
 #include "host/win32/bstr.h"
 
 namespace host {
@@ -33,7 +34,10 @@ AmbientProperties DefaultAmbient() {
   if (GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof logical, &logical) != 0) {
     ambient.Font.Name = logical.lfFaceName;
     ambient.Font.Charset = logical.lfCharSet;
-    if (logical.lfHeight < 0) ambient.Font.Size = static_cast<Single>(-logical.lfHeight * 72 / 96);
+    // Points from pixels at the screen's resolution (20 twips a point).
+    if (logical.lfHeight < 0) {
+      ambient.Font.Size = static_cast<Single>(-logical.lfHeight * Screen().TwipsPerPixelY()) / 20;
+    }
   }
   return ambient;
 }

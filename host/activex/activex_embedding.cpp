@@ -2,6 +2,7 @@
 // activation (IOleInPlaceObject, IOleInPlaceActiveObject).
 #include "host/activex/activex_control.h"
 
+#include <cmath>
 #include <utility>
 
 #include "host/com/com_error.h"
@@ -13,7 +14,7 @@ namespace {
 constexpr double kHimetricPerTwip = 2540.0 / 1440.0;
 
 LONG HimetricFromPixels(LONG pixels, Long twipsPerPixel) {
-  return static_cast<LONG>(static_cast<double>(pixels) * twipsPerPixel * kHimetricPerTwip + 0.5);
+  return static_cast<LONG>(std::lround(static_cast<double>(pixels) * twipsPerPixel * kHimetricPerTwip));
 }
 
 }  // namespace
