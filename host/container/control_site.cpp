@@ -1,5 +1,7 @@
 #include "host/container/control_site.h"
 
+#include <new>
+
 #include "host/com/com_error.h"
 #include "host/com/font_object.h"
 #include "host/com/untyped_dispatch.h"
@@ -77,7 +79,8 @@ HRESULT ControlSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWin
   *document = nullptr;
   if (host_ == nullptr) return E_UNEXPECTED;
   const HWND formWindow = host_->ParentForm().hWnd();
-  *frame = new FormFrame(formWindow);
+  *frame = new (std::nothrow) FormFrame(formWindow);
+  if (*frame == nullptr) return E_OUTOFMEMORY;
   *position = host_->Position();
   *clip = host_->Position();
   frameInfo->fMDIApp = FALSE;

@@ -1,5 +1,6 @@
 #include "host/drawing/picture.h"
 
+#include <cmath>
 #include <utility>
 
 #include "host/runtime/error.h"
@@ -65,8 +66,8 @@ SIZE PictureSizeInPixels(IPicture& picture) {
   OLE_YSIZE_HIMETRIC height = 0;
   picture.get_Width(&width);
   picture.get_Height(&height);
-  return {static_cast<LONG>(width * kTwipsPerHimetric / Screen().TwipsPerPixelX() + 0.5),
-          static_cast<LONG>(height * kTwipsPerHimetric / Screen().TwipsPerPixelY() + 0.5)};
+  return {static_cast<LONG>(std::lround(width * kTwipsPerHimetric / Screen().TwipsPerPixelX())),
+          static_cast<LONG>(std::lround(height * kTwipsPerHimetric / Screen().TwipsPerPixelY()))};
 }
 
 void DrawPicture(HDC dc, IPicture& picture, const PixelArea& target, const PixelArea& source, DWORD rasterOperation) {

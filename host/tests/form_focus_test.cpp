@@ -71,7 +71,7 @@ void CALLBACK NextKey(HWND, UINT, UINT_PTR timer, DWORD) {
   PostMessageA(GetFocus(), WM_KEYDOWN, script->keys[script->posted++], 1);
 }
 
-std::vector<HWND> FocusAfterKeys(TabForm& form, int startOption, std::vector<WPARAM> keys) {
+std::vector<HWND> FocusAfterKeys(TabForm& form, Integer startOption, std::vector<WPARAM> keys) {
   KeyScript run{form, std::move(keys), {}};
   script = &run;
   Run([&] {

@@ -99,6 +99,7 @@ std::vector<Entry> EntriesOf(ITypeInfo& type) {
 
 std::vector<std::pair<std::string, std::string>> NamesAndAccess(const std::vector<Entry>& entries) {
   std::vector<std::pair<std::string, std::string>> result;
+  result.reserve(entries.size());
   for (const Entry& entry : entries) result.emplace_back(entry.name, entry.access);
   return result;
 }

@@ -47,10 +47,7 @@ void Form1::LatchwireMe1_WindowMessages(host::LongPtr mhWnd, host::Long& wMsg, h
       }
       break;
     case WM_LBUTTONDOWN:
-      if (mhWnd == WindowNumber(Command1.hWnd())) {
-        host::Beep();
-        wMsg = 0;
-      } else if (mhWnd == WindowNumber(List1.hWnd()) && List1.ListIndex() == 1) {
+      if (mhWnd == WindowNumber(Command1.hWnd()) || (mhWnd == WindowNumber(List1.hWnd()) && List1.ListIndex() == 1)) {
         host::Beep();
         wMsg = 0;
       }
