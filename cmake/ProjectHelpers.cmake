@@ -40,6 +40,16 @@ function(reach_add_test name)
   add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${ARG_WORKING_DIRECTORY})
 endfunction()
 
+# Version information (the project's version and copyright) and the
+# common-controls manifest of program <target>, from the program template.
+function(reach_add_program_version target description)
+  set(PROGRAM_NAME ${target})
+  set(PROGRAM_DESCRIPTION ${description})
+  set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/program.rc.in ${rc} @ONLY)
+  target_sources(${target} PRIVATE ${rc})
+endfunction()
+
 # A Windows demo program on host/: a GUI executable with version information,
 # the common-controls manifest, the programs' icon (icon 1, which its forms
 # show) and its form descriptions as RCDATA resources named after their files. The program's code lives in LIBRARY so that tests
@@ -56,10 +66,8 @@ function(reach_add_program name)
     list(APPEND form_paths ${CMAKE_CURRENT_SOURCE_DIR}/${form})
   endforeach()
   file(GENERATE OUTPUT ${forms_rc} CONTENT "${lines}")
-  set(PROGRAM_NAME ${name})
-  set(PROGRAM_DESCRIPTION ${ARG_DESCRIPTION})
-  configure_file(${PROJECT_SOURCE_DIR}/cmake/program.rc.in ${CMAKE_CURRENT_BINARY_DIR}/${name}_version.rc @ONLY)
-  add_executable(${name} WIN32 ${ARG_SOURCES} ${forms_rc} ${CMAKE_CURRENT_BINARY_DIR}/${name}_version.rc)
+  add_executable(${name} WIN32 ${ARG_SOURCES} ${forms_rc})
+  reach_add_program_version(${name} "${ARG_DESCRIPTION}")
   set_source_files_properties(${forms_rc} PROPERTIES OBJECT_DEPENDS "${form_paths}")
   target_link_libraries(${name} PRIVATE ${ARG_LIBRARY})
   reach_warnings(${name})
