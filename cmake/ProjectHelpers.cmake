@@ -11,11 +11,14 @@ endfunction()
 
 # The common-controls manifest for this tree's architecture, and a resource
 # script that embeds it: programs and test programs see the same controls.
+# REACH_RELEASE_ARCH names the architecture in the release zip's name.
 if(WIN32)
   if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     set(REACH_MANIFEST_ARCH amd64)
+    set(REACH_RELEASE_ARCH win64)
   else()
     set(REACH_MANIFEST_ARCH x86)
+    set(REACH_RELEASE_ARCH win32)
   endif()
   set(REACH_MANIFEST ${CMAKE_BINARY_DIR}/common-controls.manifest)
   configure_file(${CMAKE_CURRENT_LIST_DIR}/common-controls.manifest.in ${REACH_MANIFEST} @ONLY)
