@@ -11,11 +11,14 @@ endfunction()
 
 # The common-controls manifest for this tree's architecture, and a resource
 # script that embeds it: programs and test programs see the same controls.
+# REACH_RELEASE_ARCH names the architecture in the release zip's name.
 if(WIN32)
   if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     set(REACH_MANIFEST_ARCH amd64)
+    set(REACH_RELEASE_ARCH win64)
   else()
     set(REACH_MANIFEST_ARCH x86)
+    set(REACH_RELEASE_ARCH win32)
   endif()
   set(REACH_MANIFEST ${CMAKE_BINARY_DIR}/common-controls.manifest)
   configure_file(${CMAKE_CURRENT_LIST_DIR}/common-controls.manifest.in ${REACH_MANIFEST} @ONLY)
@@ -38,6 +41,16 @@ function(reach_add_test name)
     set(ARG_WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   endif()
   add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${ARG_WORKING_DIRECTORY})
+endfunction()
+
+# Version information (the project's version and copyright) and the
+# common-controls manifest of program <target>, from the program template.
+function(reach_add_program_version target description)
+  set(PROGRAM_NAME ${target})
+  set(PROGRAM_DESCRIPTION ${description})
+  set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/program.rc.in ${rc} @ONLY)
+  target_sources(${target} PRIVATE ${rc})
 endfunction()
 
 # A Windows demo program on host/: a GUI executable with version information,
@@ -69,10 +82,8 @@ function(reach_add_program name)
     set(REACH_MANIFEST ${CMAKE_CURRENT_BINARY_DIR}/${name}.manifest)
     configure_file(${ARG_MANIFEST} ${REACH_MANIFEST} @ONLY)
   endif()
-  set(PROGRAM_NAME ${name})
-  set(PROGRAM_DESCRIPTION ${ARG_DESCRIPTION})
-  configure_file(${PROJECT_SOURCE_DIR}/cmake/program.rc.in ${CMAKE_CURRENT_BINARY_DIR}/${name}_version.rc @ONLY)
-  add_executable(${name} WIN32 ${ARG_SOURCES} ${forms_rc} ${CMAKE_CURRENT_BINARY_DIR}/${name}_version.rc)
+  add_executable(${name} WIN32 ${ARG_SOURCES} ${forms_rc})
+  reach_add_program_version(${name} "${ARG_DESCRIPTION}")
   set_source_files_properties(${forms_rc} PROPERTIES OBJECT_DEPENDS "${form_paths}")
   set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/${name}_version.rc PROPERTIES OBJECT_DEPENDS ${REACH_MANIFEST})
   target_link_libraries(${name} PRIVATE ${ARG_LIBRARY})
