@@ -31,7 +31,8 @@ void BM_ConvertBatch(benchmark::State& state) {
     }
   }
   const auto iterations = static_cast<double>(state.iterations());
-  state.counters["forms/s"] = benchmark::Counter(iterations * static_cast<double>(batch.size()), benchmark::Counter::kIsRate);
+  state.counters["forms/s"] =
+      benchmark::Counter(iterations * static_cast<double>(batch.size()), benchmark::Counter::kIsRate);
   state.counters["MB/s"] =
       benchmark::Counter(iterations * static_cast<double>(bench::TotalBytes(batch)) / 1e6, benchmark::Counter::kIsRate);
 }
@@ -53,7 +54,8 @@ int WriteBatch(const std::filesystem::path& folder) {
 
 int main(int argc, char** argv) {
   if (argc == 3 && std::strcmp(argv[1], "--write-batch") == 0) return WriteBatch(argv[2]);
-  std::cout << "batch: " << Batch().size() << " forms, " << static_cast<double>(bench::TotalBytes(Batch())) / 1e6 << " MB\n";
+  std::cout << "batch: " << Batch().size() << " forms, " << static_cast<double>(bench::TotalBytes(Batch())) / 1e6
+            << " MB\n";
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -39,10 +39,26 @@ std::string Variant(const std::string& text, int n) {
 }
 
 const char* const kGeneratedClasses[] = {
-    "VB.CheckBox",  "VB.ComboBox",   "VB.CommandButton", "VB.HScrollBar",          "VB.Image",
-    "VB.Label",     "VB.ListBox",    "VB.OptionButton",  "VB.PictureBox",          "VB.TextBox",
-    "VB.VScrollBar", "VB.Timer",     "MSComctlLib.ListView", "MSComctlLib.ProgressBar", "MSComctlLib.TreeView",
-    "MSComctlLib.Slider", "TabDlg.SSTab", "ComCtl2.UpDown", "MSFlexGridLib.MSFlexGrid", "Vendor.Unknown",
+    "VB.CheckBox",
+    "VB.ComboBox",
+    "VB.CommandButton",
+    "VB.HScrollBar",
+    "VB.Image",
+    "VB.Label",
+    "VB.ListBox",
+    "VB.OptionButton",
+    "VB.PictureBox",
+    "VB.TextBox",
+    "VB.VScrollBar",
+    "VB.Timer",
+    "MSComctlLib.ListView",
+    "MSComctlLib.ProgressBar",
+    "MSComctlLib.TreeView",
+    "MSComctlLib.Slider",
+    "TabDlg.SSTab",
+    "ComCtl2.UpDown",
+    "MSFlexGridLib.MSFlexGrid",
+    "Vendor.Unknown",
 };
 
 void AppendControl(std::string& out, const std::string& indent, const char* cls, const std::string& name, int i) {
@@ -64,19 +80,26 @@ std::string GeneratedForm(int n) {
   out += "   ScaleHeight     =   6195\r\n   ScaleWidth      =   8880\r\n";
   const int controls = 10 + n % 30;
   for (int i = 0; i < controls; ++i) {
-    AppendControl(out, "   ", kGeneratedClasses[(n + i) % std::size(kGeneratedClasses)],
-                  "Ctl" + std::to_string(i), i);
+    AppendControl(out, "   ", kGeneratedClasses[(n + i) % std::size(kGeneratedClasses)], "Ctl" + std::to_string(i), i);
   }
-  out += "   Begin VB.Frame Frame1 \r\n      Caption = \"Group\"\r\n      Height = 2000\r\n      Left = 240\r\n"
-         "      Top = 3000\r\n      Width = 4000\r\n";
+  out +=
+      "   Begin VB.Frame Frame1 \r\n      Caption = \"Group\"\r\n      Height = 2000\r\n      Left = 240\r\n"
+      "      Top = 3000\r\n      Width = 4000\r\n";
   for (int i = 0; i < 4; ++i) AppendControl(out, "      ", "VB.OptionButton", "Choice", i);
   out += "   End\r\n";
   for (int menu = 0; menu < 3; ++menu) {
     const std::string m = std::to_string(menu);
-    out.append("   Begin VB.Menu mnuTop").append(m).append(" \r\n      Caption         =   \"Menu ").append(m).append("\"\r\n");
+    out.append("   Begin VB.Menu mnuTop")
+        .append(m)
+        .append(" \r\n      Caption         =   \"Menu ")
+        .append(m)
+        .append("\"\r\n");
     for (int item = 0; item < 4; ++item) {
       const std::string it = m + "_" + std::to_string(item);
-      out.append("      Begin VB.Menu mnuItem").append(it).append(" \r\n         Caption         =   \"Item ").append(it);
+      out.append("      Begin VB.Menu mnuItem")
+          .append(it)
+          .append(" \r\n         Caption         =   \"Item ")
+          .append(it);
       out.append("\"\r\n      End\r\n");
     }
     out += "   End\r\n";

@@ -15,8 +15,8 @@ FirstWindowRun RunToFirstWindowAndClose(const std::string& path, const std::stri
   if (!run.started) return run;
 
   std::vector<HWND> windows;
-  run.showedAWindow = host::testing::PumpUntil(
-      [&] { return !(windows = VisibleTopLevelWindowsOf(program.id())).empty(); }, timeout);
+  run.showedAWindow =
+      host::testing::PumpUntil([&] { return !(windows = VisibleTopLevelWindowsOf(program.id())).empty(); }, timeout);
   if (!run.showedAWindow) return run;
   run.title = TitleOf(windows.front());
 

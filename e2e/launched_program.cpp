@@ -83,7 +83,8 @@ std::vector<std::string> ChildProcessesOf(DWORD processId) {
   // Wine starts its session's own processes (the desktop, services, the menu
   // builder) from whichever program first needs them, and they stay.
   static constexpr std::array<std::string_view, 7> kSessionProcesses{
-      "explorer.exe", "services.exe", "plugplay.exe", "winedevice.exe", "svchost.exe", "rpcss.exe", "winemenubuilder.exe"};
+      "explorer.exe", "services.exe", "plugplay.exe",       "winedevice.exe",
+      "svchost.exe",  "rpcss.exe",    "winemenubuilder.exe"};
   std::vector<std::string> children;
   const host::UniqueKernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
   PROCESSENTRY32 entry{};

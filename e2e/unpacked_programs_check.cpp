@@ -80,7 +80,8 @@ Outcome CheckConsoleProgram(const std::string& path, const std::string& folder, 
   output = output.substr(0, output.find_first_of("\r\n"));
   const std::string expected = Stem(path.substr(path.rfind('\\') + 1)) + " " + version + " ";
   if (exitCode != 0) return Failed("--version ends with exit code " + std::to_string(exitCode));
-  if (output.rfind(expected, 0) != 0) return Failed("--version answers \"" + output + "\", not \"" + expected + "...\"");
+  if (output.rfind(expected, 0) != 0)
+    return Failed("--version answers \"" + output + "\", not \"" + expected + "...\"");
   return {true, "\"" + output + "\""};
 }
 
@@ -99,8 +100,7 @@ int main(int argc, char** argv) {
   for (const std::string& name : programs) {
     const std::string path = folder + "\\" + name;
     const bool console = IsConsoleProgram(path);
-    const Outcome outcome =
-        console ? CheckConsoleProgram(path, folder, version) : CheckWindowedProgram(path, folder);
+    const Outcome outcome = console ? CheckConsoleProgram(path, folder, version) : CheckWindowedProgram(path, folder);
     std::printf("%s %s (%s): %s\n", outcome.passed ? "ok  " : "FAIL", name.c_str(), console ? "console" : "windowed",
                 outcome.detail.c_str());
     std::fflush(stdout);

@@ -49,8 +49,8 @@ class VersionInformation {
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT size = 0;
     if (!VerQueryValueA(data_.data(), "\\", reinterpret_cast<void**>(&fixed), &size)) return "(missing)";
-    return std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." + std::to_string(LOWORD(fixed->dwFileVersionMS)) +
-           "." + std::to_string(HIWORD(fixed->dwFileVersionLS));
+    return std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." + std::to_string(LOWORD(fixed->dwFileVersionMS)) + "." +
+           std::to_string(HIWORD(fixed->dwFileVersionLS));
   }
 
  private:

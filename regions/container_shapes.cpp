@@ -38,7 +38,8 @@ void ContainerShapeList::ApplyTo(HWND container) {
   host::ResumeNext statement;
   host::BoundRgn window;
   statement([&] {
-    const ShapeBox beyondTheScreen{0, 0, ToSingle(1.2 * host::Screen().Width()), ToSingle(1.2 * host::Screen().Height())};
+    const ShapeBox beyondTheScreen{0, 0, ToSingle(1.2 * host::Screen().Width()),
+                                   ToSingle(1.2 * host::Screen().Height())};
     window = CreateShapeRegion(shape::kRectangle, beyondTheScreen, true, nullptr);
   });
   statement([&] { win32::combineRgn(window.get(), window.get(), entry->shapes.get(), RGN_XOR); });

@@ -80,7 +80,8 @@ void ContainerShaping::Add2PolyRegion(Single x, Single y) {
   // Converted now: a later change of the scale leaves the point where it is.
   POINT& point = polyPoints_.emplace_back(POINT{0, 0});
   statement([&] {
-    point.x = host::CLng(PixelsPerScaleUnit(control_.Width(), host::Screen().TwipsPerPixelX(), control_.ScaleWidth()) * x);
+    point.x =
+        host::CLng(PixelsPerScaleUnit(control_.Width(), host::Screen().TwipsPerPixelX(), control_.ScaleWidth()) * x);
   });
   statement([&] {
     point.y =

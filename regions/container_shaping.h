@@ -47,11 +47,10 @@ class ContainerShaping {
   void ClearPolyRegion(const host::Variant& index = host::Variant::Missing());
   host::Integer AddedPolyCount() const { return static_cast<host::Integer>(polyPoints_.size()); }
 
-  void AddEllipse(host::Single x1, host::Single y1, host::Single x2, host::Single y2,
-                  RegionWhat rw = RegionWhat::rOR);
+  void AddEllipse(host::Single x1, host::Single y1, host::Single x2, host::Single y2, RegionWhat rw = RegionWhat::rOR);
   // A rounded rectangle; xAngle and yAngle (twips) size the corner ellipse.
-  void AddRectangle(host::Single x1, host::Single y1, host::Single x2, host::Single y2,
-                    RegionWhat rw = RegionWhat::rOR, host::Single xAngle = 0, host::Single yAngle = 0);
+  void AddRectangle(host::Single x1, host::Single y1, host::Single x2, host::Single y2, RegionWhat rw = RegionWhat::rOR,
+                    host::Single xAngle = 0, host::Single yAngle = 0);
   void ClearAddedRegions(const host::Variant& index = host::Variant::Missing());
   host::Integer AddedRegionsCount() const { return static_cast<host::Integer>(addedRegions_.size()); }
 

@@ -11,13 +11,12 @@ namespace regions {
 
 // How containers treat both controls: sited before they load, active while
 // visible, redrawn when resized.
-inline constexpr DWORD kRegionsMiscStatus =
-    OLEMISC_RECOMPOSEONRESIZE | OLEMISC_ACTIVATEWHENVISIBLE | OLEMISC_SETCLIENTSITEFIRST | OLEMISC_INSIDEOUT |
-    OLEMISC_CANTLINKINSIDE;
+inline constexpr DWORD kRegionsMiscStatus = OLEMISC_RECOMPOSEONRESIZE | OLEMISC_ACTIVATEWHENVISIBLE |
+                                            OLEMISC_SETCLIENTSITEFIRST | OLEMISC_INSIDEOUT | OLEMISC_CANTLINKINSIDE;
 
 inline constexpr host::ActiveXControl::Class kRegionContainerClass{kRegionContainerClassId, kRegionContainerEventsId,
-                                                                    kRegionsMiscStatus};
+                                                                   kRegionsMiscStatus};
 inline constexpr host::ActiveXControl::Class kRegionTransparentClass{kRegionTransparentClassId,
-                                                                      kRegionTransparentEventsId, kRegionsMiscStatus};
+                                                                     kRegionTransparentEventsId, kRegionsMiscStatus};
 
 }  // namespace regions

@@ -41,62 +41,96 @@ std::vector<StoredKey> KeysOf(RegionContainerControl& c) {
     c.Shaping().Restore(settings);
   };
   return {
-      Stored<OleColor>("BackColor", host::vbButtonFace, [&] { return c.BackColor(); },
-                       [&](OleColor v) { c.SetBackColor(v); }),
-      Stored<OleColor>("ForeColor", host::vbButtonText, [&] { return c.ForeColor(); },
-                       [&](OleColor v) { c.SetForeColor(v); }),
-      Stored<Boolean>("Enabled", host::True, [&] { return Boolean(c.Enabled()); },
-                      [&](Boolean v) { c.SetEnabled(v == host::True); }),
-      Stored<host::Font>("Font", c.Ambient().Font, [&] { return c.Font(); },
-                         [&](const host::Font& v) { c.SetFont(v); }),
-      Stored<Integer>("BackStyle", 1, [&] { return s.BackStyle(); }, [&](Integer v) { s.SetBackStyle(v); }),
-      Stored<Integer>("BorderStyle", 0, [&] { return c.BorderStyle(); }, [&](Integer v) { c.SetBorderStyle(v); }),
-      Stored<Single>("ScaleWidth", 3840, [&] { return c.ScaleWidth(); }, [&](Single v) { c.SetScaleWidth(v); }),
-      Stored<Single>("ScaleTop", 0, [&] { return c.ScaleTop(); }, [&](Single v) { c.SetScaleTop(v); }),
-      Stored<Integer>("ScaleMode", 1, [&] { return c.ScaleMode(); }, [&](Integer v) { c.SetScaleMode(v); }),
-      Stored<Single>("ScaleLeft", 0, [&] { return c.ScaleLeft(); }, [&](Single v) { c.SetScaleLeft(v); }),
-      Stored<Single>("ScaleHeight", 2880, [&] { return c.ScaleHeight(); }, [&](Single v) { c.SetScaleHeight(v); }),
-      Stored<Boolean>("RightToLeft", host::False, [&] { return Boolean(s.RightToLeft()); },
-                      [&](Boolean v) { s.SetRightToLeft(v == host::True); }),
-      StoredPictureKey("Picture", [&] { return s.Picture(); }, [&](IPictureDisp* v) { s.SetPicture(v); }),
-      Stored<Integer>("PaletteMode", 3, [&] { return s.PaletteMode(); }, [&](Integer v) { s.SetPaletteMode(v); }),
-      StoredPictureKey("Palette", [&] { return s.Palette(); }, [&](IPictureDisp* v) { s.SetPalette(v); }),
-      Stored<Integer>("OLEDropMode", 0, [&] { return c.OLEDropMode(); }, [&](Integer v) { c.SetOLEDropMode(v); }),
-      Stored<Integer>("MousePointer", 0, [&] { return s.MousePointer(); }, [&](Integer v) { s.SetMousePointer(v); }),
-      StoredPictureKey("MouseIcon", [&] { return s.MouseIcon(); }, [&](IPictureDisp* v) { s.SetMouseIcon(v); }),
-      StoredPictureKey("MaskPicture", [&] { return s.MaskPicture(); }, [&](IPictureDisp* v) { s.SetMaskPicture(v); }),
-      Stored<OleColor>("MaskColor", host::vbButtonFace, [&] { return s.MaskColor(); },
-                       [&](OleColor v) { s.SetMaskColor(v); }),
-      Stored<Boolean>("FontUnderline", host::False, [&] { return Boolean(s.FontUnderline()); },
-                      [&](Boolean v) { s.SetFontUnderline(v == host::True); }),
-      Stored<Boolean>("FontTransparent", host::True, [&] { return Boolean(s.FontTransparent()); },
-                      [&](Boolean v) { s.SetFontTransparent(v == host::True); }),
-      Stored<Boolean>("FontStrikethru", host::False, [&] { return Boolean(s.FontStrikethru()); },
-                      [&](Boolean v) { s.SetFontStrikethru(v == host::True); }),
-      Stored<Single>("FontSize", 0, [&] { return s.FontSize(); }, [&](Single v) { s.SetFontSize(v); }),
-      Stored<std::string>("FontName", "", [&] { return s.FontName(); },
-                          [&](const std::string& v) {
-                            if (!v.empty()) s.SetFontName(v);
-                          }),
-      Stored<Boolean>("FontItalic", host::False, [&] { return Boolean(s.FontItalic()); },
-                      [&](Boolean v) { s.SetFontItalic(v == host::True); }),
-      Stored<Boolean>("FontBold", host::False, [&] { return Boolean(s.FontBold()); },
-                      [&](Boolean v) { s.SetFontBold(v == host::True); }),
-      Stored<Integer>("FillStyle", 1, [&] { return s.FillStyle(); }, [&](Integer v) { s.SetFillStyle(v); }),
-      Stored<OleColor>("FillColor", 0, [&] { return s.FillColor(); }, [&](OleColor v) { s.SetFillColor(v); }),
-      Stored<Integer>("DrawWidth", 1, [&] { return s.DrawWidth(); }, [&](Integer v) { s.SetDrawWidth(v); }),
-      Stored<Integer>("DrawStyle", 0, [&] { return s.DrawStyle(); }, [&](Integer v) { s.SetDrawStyle(v); }),
-      Stored<Integer>("DrawMode", 13, [&] { return s.DrawMode(); }, [&](Integer v) { s.SetDrawMode(v); }),
-      Stored<Single>("CurrentY", 0, [&] { return s.CurrentY(); }, [&](Single v) { s.SetCurrentY(v); }),
-      Stored<Single>("CurrentX", 0, [&] { return s.CurrentX(); }, [&](Single v) { s.SetCurrentX(v); }),
-      Stored<Boolean>("AutoRedraw", host::False, [&] { return Boolean(s.AutoRedraw()); },
-                      [&](Boolean v) { s.SetAutoRedraw(v == host::True); }),
-      Stored<Long>("RegionMode", 0, [&] { return static_cast<Long>(c.Shaping().Settings().regionMode); },
-                   [=](Long v) { shape([&](ContainerShapeSettings& settings) { settings.regionMode = RegionHow{v}; }); }),
-      Stored<Long>("BoxRoundedX", 500, [&] { return c.Shaping().Settings().boxRoundedX; },
-                   [=](Long v) { shape([&](ContainerShapeSettings& settings) { settings.boxRoundedX = v; }); }),
-      Stored<Long>("BoxRoundedY", 500, [&] { return c.Shaping().Settings().boxRoundedY; },
-                   [=](Long v) { shape([&](ContainerShapeSettings& settings) { settings.boxRoundedY = v; }); }),
+      Stored<OleColor>(
+          "BackColor", host::vbButtonFace, [&] { return c.BackColor(); }, [&](OleColor v) { c.SetBackColor(v); }),
+      Stored<OleColor>(
+          "ForeColor", host::vbButtonText, [&] { return c.ForeColor(); }, [&](OleColor v) { c.SetForeColor(v); }),
+      Stored<Boolean>(
+          "Enabled", host::True, [&] { return Boolean(c.Enabled()); },
+          [&](Boolean v) { c.SetEnabled(v == host::True); }),
+      Stored<host::Font>(
+          "Font", c.Ambient().Font, [&] { return c.Font(); }, [&](const host::Font& v) { c.SetFont(v); }),
+      Stored<Integer>(
+          "BackStyle", 1, [&] { return s.BackStyle(); }, [&](Integer v) { s.SetBackStyle(v); }),
+      Stored<Integer>(
+          "BorderStyle", 0, [&] { return c.BorderStyle(); }, [&](Integer v) { c.SetBorderStyle(v); }),
+      Stored<Single>(
+          "ScaleWidth", 3840, [&] { return c.ScaleWidth(); }, [&](Single v) { c.SetScaleWidth(v); }),
+      Stored<Single>(
+          "ScaleTop", 0, [&] { return c.ScaleTop(); }, [&](Single v) { c.SetScaleTop(v); }),
+      Stored<Integer>(
+          "ScaleMode", 1, [&] { return c.ScaleMode(); }, [&](Integer v) { c.SetScaleMode(v); }),
+      Stored<Single>(
+          "ScaleLeft", 0, [&] { return c.ScaleLeft(); }, [&](Single v) { c.SetScaleLeft(v); }),
+      Stored<Single>(
+          "ScaleHeight", 2880, [&] { return c.ScaleHeight(); }, [&](Single v) { c.SetScaleHeight(v); }),
+      Stored<Boolean>(
+          "RightToLeft", host::False, [&] { return Boolean(s.RightToLeft()); },
+          [&](Boolean v) { s.SetRightToLeft(v == host::True); }),
+      StoredPictureKey(
+          "Picture", [&] { return s.Picture(); }, [&](IPictureDisp* v) { s.SetPicture(v); }),
+      Stored<Integer>(
+          "PaletteMode", 3, [&] { return s.PaletteMode(); }, [&](Integer v) { s.SetPaletteMode(v); }),
+      StoredPictureKey(
+          "Palette", [&] { return s.Palette(); }, [&](IPictureDisp* v) { s.SetPalette(v); }),
+      Stored<Integer>(
+          "OLEDropMode", 0, [&] { return c.OLEDropMode(); }, [&](Integer v) { c.SetOLEDropMode(v); }),
+      Stored<Integer>(
+          "MousePointer", 0, [&] { return s.MousePointer(); }, [&](Integer v) { s.SetMousePointer(v); }),
+      StoredPictureKey(
+          "MouseIcon", [&] { return s.MouseIcon(); }, [&](IPictureDisp* v) { s.SetMouseIcon(v); }),
+      StoredPictureKey(
+          "MaskPicture", [&] { return s.MaskPicture(); }, [&](IPictureDisp* v) { s.SetMaskPicture(v); }),
+      Stored<OleColor>(
+          "MaskColor", host::vbButtonFace, [&] { return s.MaskColor(); }, [&](OleColor v) { s.SetMaskColor(v); }),
+      Stored<Boolean>(
+          "FontUnderline", host::False, [&] { return Boolean(s.FontUnderline()); },
+          [&](Boolean v) { s.SetFontUnderline(v == host::True); }),
+      Stored<Boolean>(
+          "FontTransparent", host::True, [&] { return Boolean(s.FontTransparent()); },
+          [&](Boolean v) { s.SetFontTransparent(v == host::True); }),
+      Stored<Boolean>(
+          "FontStrikethru", host::False, [&] { return Boolean(s.FontStrikethru()); },
+          [&](Boolean v) { s.SetFontStrikethru(v == host::True); }),
+      Stored<Single>(
+          "FontSize", 0, [&] { return s.FontSize(); }, [&](Single v) { s.SetFontSize(v); }),
+      Stored<std::string>(
+          "FontName", "", [&] { return s.FontName(); },
+          [&](const std::string& v) {
+            if (!v.empty()) s.SetFontName(v);
+          }),
+      Stored<Boolean>(
+          "FontItalic", host::False, [&] { return Boolean(s.FontItalic()); },
+          [&](Boolean v) { s.SetFontItalic(v == host::True); }),
+      Stored<Boolean>(
+          "FontBold", host::False, [&] { return Boolean(s.FontBold()); },
+          [&](Boolean v) { s.SetFontBold(v == host::True); }),
+      Stored<Integer>(
+          "FillStyle", 1, [&] { return s.FillStyle(); }, [&](Integer v) { s.SetFillStyle(v); }),
+      Stored<OleColor>(
+          "FillColor", 0, [&] { return s.FillColor(); }, [&](OleColor v) { s.SetFillColor(v); }),
+      Stored<Integer>(
+          "DrawWidth", 1, [&] { return s.DrawWidth(); }, [&](Integer v) { s.SetDrawWidth(v); }),
+      Stored<Integer>(
+          "DrawStyle", 0, [&] { return s.DrawStyle(); }, [&](Integer v) { s.SetDrawStyle(v); }),
+      Stored<Integer>(
+          "DrawMode", 13, [&] { return s.DrawMode(); }, [&](Integer v) { s.SetDrawMode(v); }),
+      Stored<Single>(
+          "CurrentY", 0, [&] { return s.CurrentY(); }, [&](Single v) { s.SetCurrentY(v); }),
+      Stored<Single>(
+          "CurrentX", 0, [&] { return s.CurrentX(); }, [&](Single v) { s.SetCurrentX(v); }),
+      Stored<Boolean>(
+          "AutoRedraw", host::False, [&] { return Boolean(s.AutoRedraw()); },
+          [&](Boolean v) { s.SetAutoRedraw(v == host::True); }),
+      Stored<Long>(
+          "RegionMode", 0, [&] { return static_cast<Long>(c.Shaping().Settings().regionMode); },
+          [=](Long v) { shape([&](ContainerShapeSettings& settings) { settings.regionMode = RegionHow{v}; }); }),
+      Stored<Long>(
+          "BoxRoundedX", 500, [&] { return c.Shaping().Settings().boxRoundedX; },
+          [=](Long v) { shape([&](ContainerShapeSettings& settings) { settings.boxRoundedX = v; }); }),
+      Stored<Long>(
+          "BoxRoundedY", 500, [&] { return c.Shaping().Settings().boxRoundedY; },
+          [=](Long v) { shape([&](ContainerShapeSettings& settings) { settings.boxRoundedY = v; }); }),
   };
 }
 

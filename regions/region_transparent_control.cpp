@@ -24,22 +24,27 @@ std::vector<StoredKey> KeysOf(RegionTransparentControl& c) {
     c.Shaping().Restore(settings);
   };
   return {
-      Stored<Long>("WhatTransparent", 1, [&] { return static_cast<Long>(c.Shaping().Settings().whatTransparent); },
-                   [=](Long v) {
-                     shape([&](TransparentShapeSettings& settings) { settings.whatTransparent = RegionWhatTransparent{v}; });
-                   }),
-      Stored<host::OleColor>("BackColor", host::vbButtonFace, [&] { return c.BackColor(); },
-                             [&](host::OleColor v) { c.SetBackColor(v); }),
-      Stored<Long>("RegionMode", 0, [&] { return static_cast<Long>(c.Shaping().Settings().regionMode); },
-                   [=](Long v) {
-                     shape([&](TransparentShapeSettings& settings) { settings.regionMode = RegionTransparentHow{v}; });
-                   }),
-      Stored<Long>("BoxRoundedX", 500, [&] { return c.Shaping().Settings().boxRoundedX; },
-                   [=](Long v) { shape([&](TransparentShapeSettings& settings) { settings.boxRoundedX = v; }); }),
-      Stored<Long>("BoxRoundedY", 500, [&] { return c.Shaping().Settings().boxRoundedY; },
-                   [=](Long v) { shape([&](TransparentShapeSettings& settings) { settings.boxRoundedY = v; }); }),
-      Stored<Boolean>("Enabled", host::True, [&] { return Boolean(c.Enabled()); },
-                      [&](Boolean v) { c.SetEnabled(v == host::True); }),
+      Stored<Long>(
+          "WhatTransparent", 1, [&] { return static_cast<Long>(c.Shaping().Settings().whatTransparent); },
+          [=](Long v) {
+            shape([&](TransparentShapeSettings& settings) { settings.whatTransparent = RegionWhatTransparent{v}; });
+          }),
+      Stored<host::OleColor>(
+          "BackColor", host::vbButtonFace, [&] { return c.BackColor(); }, [&](host::OleColor v) { c.SetBackColor(v); }),
+      Stored<Long>(
+          "RegionMode", 0, [&] { return static_cast<Long>(c.Shaping().Settings().regionMode); },
+          [=](Long v) {
+            shape([&](TransparentShapeSettings& settings) { settings.regionMode = RegionTransparentHow{v}; });
+          }),
+      Stored<Long>(
+          "BoxRoundedX", 500, [&] { return c.Shaping().Settings().boxRoundedX; },
+          [=](Long v) { shape([&](TransparentShapeSettings& settings) { settings.boxRoundedX = v; }); }),
+      Stored<Long>(
+          "BoxRoundedY", 500, [&] { return c.Shaping().Settings().boxRoundedY; },
+          [=](Long v) { shape([&](TransparentShapeSettings& settings) { settings.boxRoundedY = v; }); }),
+      Stored<Boolean>(
+          "Enabled", host::True, [&] { return Boolean(c.Enabled()); },
+          [&](Boolean v) { c.SetEnabled(v == host::True); }),
   };
 }
 

@@ -85,21 +85,31 @@ host::BoundRgn CreateShapeRegion(Integer shape, ShapeBox box, bool convertUnits,
 
 Long TransparentCombineMode(Integer value) {
   switch (value) {
-    case static_cast<Integer>(RegionWhatTransparent::rwAND): return RGN_AND;
-    case static_cast<Integer>(RegionWhatTransparent::rwXOR): return RGN_XOR;
-    case static_cast<Integer>(RegionWhatTransparent::rwDIFF): return RGN_DIFF;
-    case static_cast<Integer>(RegionWhatTransparent::rwCOPY): return RGN_COPY;
-    default: return RGN_OR;
+    case static_cast<Integer>(RegionWhatTransparent::rwAND):
+      return RGN_AND;
+    case static_cast<Integer>(RegionWhatTransparent::rwXOR):
+      return RGN_XOR;
+    case static_cast<Integer>(RegionWhatTransparent::rwDIFF):
+      return RGN_DIFF;
+    case static_cast<Integer>(RegionWhatTransparent::rwCOPY):
+      return RGN_COPY;
+    default:
+      return RGN_OR;
   }
 }
 
 Long CombineModeOf(RegionWhat value) {
   switch (value) {
-    case RegionWhat::rAND: return RGN_AND;
-    case RegionWhat::rXOR: return RGN_XOR;
-    case RegionWhat::rDIFF: return RGN_DIFF;
-    case RegionWhat::rCOPY: return RGN_COPY;
-    default: return RGN_OR;
+    case RegionWhat::rAND:
+      return RGN_AND;
+    case RegionWhat::rXOR:
+      return RGN_XOR;
+    case RegionWhat::rDIFF:
+      return RGN_DIFF;
+    case RegionWhat::rCOPY:
+      return RGN_COPY;
+    default:
+      return RGN_OR;
   }
 }
 

@@ -20,7 +20,8 @@ struct StoredKey {
 };
 
 template <typename T>
-StoredKey Stored(const char* name, const std::type_identity_t<T>& defaultValue, std::type_identity_t<std::function<T()>> get,
+StoredKey Stored(const char* name, const std::type_identity_t<T>& defaultValue,
+                 std::type_identity_t<std::function<T()>> get,
                  std::type_identity_t<std::function<void(const T&)>> set) {
   return {name, [=](const host::PropertyBag& bag) { set(bag.ReadProperty<T>(name, defaultValue)); },
           [=](host::PropertyBag& bag) { bag.WriteProperty<T>(name, get(), defaultValue); }};

@@ -84,8 +84,8 @@ void Form1::Form_Load() {
     hexagon.Put("BackColor", Variant(kBrightColors[i]));
     const double sw = SingleOf(hexagon, "ScaleWidth");
     const double sh = SingleOf(hexagon, "ScaleHeight");
-    const double corners[][2] = {{sw / 2, 0},         {sw, sh * 0.25}, {sw, sh * 0.75},
-                                 {sw / 2, sh},        {0, sh * 0.75},  {0, sh * 0.25}};
+    const double corners[][2] = {{sw / 2, 0},  {sw, sh * 0.25}, {sw, sh * 0.75},
+                                 {sw / 2, sh}, {0, sh * 0.75},  {0, sh * 0.25}};
     for (const auto& [x, y] : corners) hexagon.Call("Add2PolyRegion", {Variant(x), Variant(y)});
     hexagon.Call("Refresh");
   }
@@ -132,7 +132,8 @@ void Form1::RegionContainer2_MouseUp(Integer Button, Integer Shift, Single, Sing
   if (Button == vbLeftButton) {
     RegionContainer2.Call("AddRectangle", {Variant(sw / 4), Variant(sh / 4), Variant(3 * sw / 4), Variant(3 * sh / 4),
                                            Variant(rDIFF), Variant(400.0), Variant(400.0)});
-    RegionContainer2.Call("AddEllipse", {Variant(sw / 16), Variant(sh / 16), Variant(sw / 4), Variant(sh / 4), Variant(rOR)});
+    RegionContainer2.Call("AddEllipse",
+                          {Variant(sw / 16), Variant(sh / 16), Variant(sw / 4), Variant(sh / 4), Variant(rOR)});
   } else if (Shift > 0) {
     RegionContainer2.Call("ClearAddedRegions", {Variant(Long{0})});
   } else {

@@ -19,7 +19,6 @@ int main(int argc, char* argv[]) {
 #endif
   const std::vector<std::string> args(argv + 1, argv + argc);
   const char* sourceDateEpoch = std::getenv("SOURCE_DATE_EPOCH");
-  return converter::cli::RunCli(args,
-                                sourceDateEpoch ? std::optional<std::string_view>(sourceDateEpoch) : std::nullopt,
+  return converter::cli::RunCli(args, sourceDateEpoch ? std::optional<std::string_view>(sourceDateEpoch) : std::nullopt,
                                 std::cout, std::cerr);
 }

@@ -10,9 +10,7 @@ namespace converter::cli {
 namespace {
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  return std::ranges::equal(a, b, [](unsigned char x, unsigned char y) {
-    return std::tolower(x) == std::tolower(y);
-  });
+  return std::ranges::equal(a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
 }
 
 bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix) {

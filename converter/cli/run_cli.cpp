@@ -21,7 +21,8 @@ std::string InDirectory(std::string_view directory, const std::string& formPath)
   const std::string fileName = std::filesystem::path(formPath).filename().string();
   std::string path(directory);
   // The platform's own separator, so that a Windows path reads C:\out\Main.DDT.
-  if (!path.empty() && path.back() != '/' && path.back() != '\\') path += char(std::filesystem::path::preferred_separator);
+  if (!path.empty() && path.back() != '/' && path.back() != '\\')
+    path += char(std::filesystem::path::preferred_separator);
   return path + OutputPathFor(fileName);
 }
 
@@ -35,7 +36,11 @@ class FormRun {
  public:
   FormRun(const CliOptions& options, Clock clock, std::ostream& out, std::ostream& err,
           const FileWriteCalls& writeCalls)
-      : options_(options), converter_(options.edition, std::move(clock)), out_(out), err_(err), writeCalls_(writeCalls) {}
+      : options_(options),
+        converter_(options.edition, std::move(clock)),
+        out_(out),
+        err_(err),
+        writeCalls_(writeCalls) {}
 
   // Every form is attempted, so one bad file does not cost the others.
   int ConvertAll(const std::vector<std::string>& formPaths) {

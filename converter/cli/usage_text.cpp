@@ -38,9 +38,9 @@ could not be read or an output could not be written, 2 for a usage error.
 }
 
 std::string VersionText() {
-  return std::string("formwright-cli ") + FORMWRIGHT_CLI_VERSION + " (editions: " +
-         std::string(EditionName(Edition::Formwright)) + " (default), " + std::string(EditionName(Edition::Tinwright)) +
-         ")\n";
+  return std::string("formwright-cli ") + FORMWRIGHT_CLI_VERSION +
+         " (editions: " + std::string(EditionName(Edition::Formwright)) + " (default), " +
+         std::string(EditionName(Edition::Tinwright)) + ")\n";
 }
 
 }  // namespace converter::cli

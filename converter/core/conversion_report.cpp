@@ -4,9 +4,7 @@
 
 namespace converter {
 
-int ConversionReport::converted() const {
-  return std::accumulate(convertedByKind.begin(), convertedByKind.end(), 0);
-}
+int ConversionReport::converted() const { return std::accumulate(convertedByKind.begin(), convertedByKind.end(), 0); }
 
 std::string_view LeftOutReasonText(LeftOutReason reason) {
   switch (reason) {

@@ -9,12 +9,12 @@ namespace converter {
 
 // Why a control block produced no record.
 enum class LeftOutReason {
-  ExcludedClass,     // the class contains an entry of the exclusion list
-  UnknownClass,      // the class is in no row of the catalogue
+  ExcludedClass,  // the class contains an entry of the exclusion list
+  UnknownClass,   // the class is in no row of the catalogue
   TabClassWithoutKind,
   Menu,
-  CutAt2048,         // the block lost its closing line at 2048 characters
-  NoClosingLine,     // a known class whose block never reached a closing line it could use
+  CutAt2048,      // the block lost its closing line at 2048 characters
+  NoClosingLine,  // a known class whose block never reached a closing line it could use
 };
 
 struct LeftOutControl {

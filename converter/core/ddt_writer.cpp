@@ -11,21 +11,18 @@ namespace converter {
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
-constexpr std::string_view kRuleLine =
-    "'============================================================================";
+constexpr std::string_view kRuleLine = "'============================================================================";
 constexpr std::string_view kIndent = "    ";
 constexpr std::size_t kEquateNameWidth = 25;
 constexpr std::size_t kEquateNumberWidth = 7;
 
 constexpr std::string_view kCommonControlSwitches[] = {
-    "    %NOANIMATE       = 1", "    %NOBUTTON        = 1", "    %NOCOMBO         = 1",
-    "    %NODATETIMEPICK  = 1", "    %NODRAGLIST      = 1", "    %NOHEADER        = 1",
-    "    %NOHOTKEY        = 1", "    %NOIMAGELIST     = 1", "    %NOPIADDRESS     = 1",
-    "    %NOLIST          = 1", "    %NOLISTVIEW      = 1", "    %NOMONTHCAL      = 1",
-    "    %NONATIVEFONTCTL = 1", "    %NOPAGESCROLLER  = 1", "    %NOPROGRESS      = 1",
-    "    %NOREBAR         = 1", "    %NOSTATUSBAR     = 1", "    %NOTABCONTROL    = 1",
-    "    %NOTOOLBAR       = 1", "    %NOTOOLTIPS      = 1", "    %NOTRACKBAR      = 1",
-    "    %NOTREEVIEW      = 1", "    %NOUPDOWN        = 1",
+    "    %NOANIMATE       = 1", "    %NOBUTTON        = 1", "    %NOCOMBO         = 1", "    %NODATETIMEPICK  = 1",
+    "    %NODRAGLIST      = 1", "    %NOHEADER        = 1", "    %NOHOTKEY        = 1", "    %NOIMAGELIST     = 1",
+    "    %NOPIADDRESS     = 1", "    %NOLIST          = 1", "    %NOLISTVIEW      = 1", "    %NOMONTHCAL      = 1",
+    "    %NONATIVEFONTCTL = 1", "    %NOPAGESCROLLER  = 1", "    %NOPROGRESS      = 1", "    %NOREBAR         = 1",
+    "    %NOSTATUSBAR     = 1", "    %NOTABCONTROL    = 1", "    %NOTOOLBAR       = 1", "    %NOTOOLTIPS      = 1",
+    "    %NOTRACKBAR      = 1", "    %NOTREEVIEW      = 1", "    %NOUPDOWN        = 1",
 };
 
 // Builds a section line by line; Finish adds the closing CR LF of the write.
@@ -48,7 +45,9 @@ class Section {
   std::string text_;
 };
 
-std::string TwoDigits(int value) { return value >= 0 && value < 10 ? "0" + std::to_string(value) : std::to_string(value); }
+std::string TwoDigits(int value) {
+  return value >= 0 && value < 10 ? "0" + std::to_string(value) : std::to_string(value);
+}
 
 std::string ZeroPadded(int value, std::size_t width) {
   std::string digits = std::to_string(value);
@@ -76,12 +75,14 @@ bool HasPicture(ControlKind kind) { return kind == ControlKind::Image || kind ==
 
 void AddMenuBlock(const MenuTables& menus, Section& section) {
   section.Indented("DIM hMenu AS LONG").Line();
-  for (const PopupRecord& popup : menus.popupTable) section.Indented("DIM hPopup" + std::to_string(popup.index) + " AS LONG");
+  for (const PopupRecord& popup : menus.popupTable)
+    section.Indented("DIM hPopup" + std::to_string(popup.index) + " AS LONG");
   section.Indented("MENU NEW BAR TO hMenu").Line();
-  for (const PopupRecord& popup : menus.popupTable) section.Indented("MENU NEW POPUP TO hPopup" + std::to_string(popup.index));
+  for (const PopupRecord& popup : menus.popupTable)
+    section.Indented("MENU NEW POPUP TO hPopup" + std::to_string(popup.index));
   for (const ItemRecord& item : menus.itemTable) {
-    section.Indented("MENU ADD STRING, hPopup" + std::to_string(item.popupIndex) + ", " + std::string(Trim(item.caption)) +
-                     ", %" + std::string(Trim(item.name)) + ", %MF_ENABLED");
+    section.Indented("MENU ADD STRING, hPopup" + std::to_string(item.popupIndex) + ", " +
+                     std::string(Trim(item.caption)) + ", %" + std::string(Trim(item.name)) + ", %MF_ENABLED");
   }
   for (const PopupRecord& popup : menus.popupTable) {
     section.Indented("MENU ADD POPUP, hMenu, " + std::string(Trim(popup.caption)) + ", hPopup" +
@@ -92,8 +93,8 @@ void AddMenuBlock(const MenuTables& menus, Section& section) {
 std::string DialogNewLine(const FormHeader& header, bool withMenu) {
   const std::string_view height = withMenu ? header.dlgHeightWithMenu : header.dlgHeight;
   return "DIALOG NEW 0, \"" + std::string(Trim(header.caption)) + "\", " + std::string(Trim(header.dlgLeft)) + ", " +
-         std::string(Trim(header.dlgTop)) + ", " + std::string(Trim(header.dlgWidth)) + ", " + std::string(Trim(height)) +
-         ", _";
+         std::string(Trim(header.dlgTop)) + ", " + std::string(Trim(header.dlgWidth)) + ", " +
+         std::string(Trim(height)) + ", _";
 }
 
 }  // namespace

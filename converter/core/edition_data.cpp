@@ -5,22 +5,18 @@ namespace converter {
 namespace {
 
 constexpr HeaderKey kFormwrightHeaderKeys[] = {
-    {"VERSION", HeaderAction::Ignore},     {"Caption", HeaderAction::Caption},
-    {"ClientHeight", HeaderAction::Height}, {"ClientLeft", HeaderAction::Ignore},
-    {"ClientTop", HeaderAction::Ignore},   {"ClientWidth", HeaderAction::Width},
-    {"   Height", HeaderAction::Ignore},   {"LinkTopic", HeaderAction::Ignore},
-    {"Scale", HeaderAction::Ignore},       {"   Left", HeaderAction::Left},
-    {"   Top", HeaderAction::Top},         {"End", HeaderAction::Stop},
+    {"VERSION", HeaderAction::Ignore},    {"Caption", HeaderAction::Caption},  {"ClientHeight", HeaderAction::Height},
+    {"ClientLeft", HeaderAction::Ignore}, {"ClientTop", HeaderAction::Ignore}, {"ClientWidth", HeaderAction::Width},
+    {"   Height", HeaderAction::Ignore},  {"LinkTopic", HeaderAction::Ignore}, {"Scale", HeaderAction::Ignore},
+    {"   Left", HeaderAction::Left},      {"   Top", HeaderAction::Top},       {"End", HeaderAction::Stop},
 };
 
 // The primer build reads the outer size; "Width" comes before "Scale", so
 // every line holding "Width" sets the width and the last one wins.
 constexpr HeaderKey kTinwrightHeaderKeys[] = {
-    {"VERSION", HeaderAction::Ignore},   {"Caption", HeaderAction::Caption},
-    {"Width", HeaderAction::Width},      {"   Height", HeaderAction::Height},
-    {"LinkTopic", HeaderAction::Ignore}, {"Scale", HeaderAction::Ignore},
-    {"   Left", HeaderAction::Left},     {"   Top", HeaderAction::Top},
-    {"End", HeaderAction::Stop},
+    {"VERSION", HeaderAction::Ignore},   {"Caption", HeaderAction::Caption},  {"Width", HeaderAction::Width},
+    {"   Height", HeaderAction::Height}, {"LinkTopic", HeaderAction::Ignore}, {"Scale", HeaderAction::Ignore},
+    {"   Left", HeaderAction::Left},     {"   Top", HeaderAction::Top},       {"End", HeaderAction::Stop},
 };
 
 constexpr EditionData kFormwright{
@@ -43,9 +39,7 @@ constexpr EditionData kTinwright{
 
 }  // namespace
 
-const EditionData& EditionDataFor(Edition edition) {
-  return edition == Edition::Tinwright ? kTinwright : kFormwright;
-}
+const EditionData& EditionDataFor(Edition edition) { return edition == Edition::Tinwright ? kTinwright : kFormwright; }
 
 std::string_view EditionName(Edition edition) { return EditionDataFor(edition).name; }
 

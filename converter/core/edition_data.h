@@ -19,9 +19,9 @@ struct HeaderKey {
 struct EditionData {
   std::string_view name;
   std::string_view title;
-  std::string_view creditLine;             // item 5 of the generated header comment
-  std::span<const HeaderKey> headerKeys;   // tested in order; the first match acts
-  int widthAllowance;                      // dialog units the outer size's frame takes
+  std::string_view creditLine;            // item 5 of the generated header comment
+  std::span<const HeaderKey> headerKeys;  // tested in order; the first match acts
+  int widthAllowance;                     // dialog units the outer size's frame takes
   int heightAllowance;
 };
 

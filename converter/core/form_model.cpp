@@ -60,7 +60,8 @@ std::vector<LeftOutControl> ReadFormModel(const FormText& text, Edition edition,
   model.menuLines = SplitBlockLines(text.menuBlock);
   model.formHeader = ParseFormHeader(model.headerLines, edition);
 
-  std::stable_sort(leftOut.begin(), leftOut.end(), [](const LeftOutAt& a, const LeftOutAt& b) { return a.row < b.row; });
+  std::stable_sort(leftOut.begin(), leftOut.end(),
+                   [](const LeftOutAt& a, const LeftOutAt& b) { return a.row < b.row; });
   std::vector<LeftOutControl> inFileOrder;
   inFileOrder.reserve(leftOut.size());
   for (LeftOutAt& entry : leftOut) inFileOrder.push_back(std::move(entry.control));

@@ -20,8 +20,8 @@ std::string CutToBlockLimit(std::string text) {
 // Horspool's search: the patterns start with blanks, which are everywhere in
 // a form, so a plain search stops at nearly every byte.
 std::size_t Find(std::string_view text, std::string_view pattern) {
-  const auto found = std::search(text.begin(), text.end(),
-                                 std::boyer_moore_horspool_searcher(pattern.begin(), pattern.end()));
+  const auto found =
+      std::search(text.begin(), text.end(), std::boyer_moore_horspool_searcher(pattern.begin(), pattern.end()));
   return found == text.end() ? std::string_view::npos : static_cast<std::size_t>(found - text.begin());
 }
 

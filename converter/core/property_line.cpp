@@ -19,13 +19,20 @@ struct KeyPattern {
 };
 
 constexpr KeyPattern kPropertyKeys[] = {
-    {"   Caption", PropertyKey::Caption}, {"    Index", PropertyKey::Index},
-    {"    Height", PropertyKey::Height},  {"    Left", PropertyKey::Left},
-    {"    TabIndex", PropertyKey::TabIndex}, {"    Tag", PropertyKey::Tag},
-    {"    Text", PropertyKey::Text},      {"    Title", PropertyKey::Title},
-    {"    Top", PropertyKey::Top},        {"    Width", PropertyKey::Width},
-    {"    X1", PropertyKey::X1},          {"    X2", PropertyKey::X2},
-    {"    Y1", PropertyKey::Y1},          {"    Y2", PropertyKey::Y2},
+    {"   Caption", PropertyKey::Caption},
+    {"    Index", PropertyKey::Index},
+    {"    Height", PropertyKey::Height},
+    {"    Left", PropertyKey::Left},
+    {"    TabIndex", PropertyKey::TabIndex},
+    {"    Tag", PropertyKey::Tag},
+    {"    Text", PropertyKey::Text},
+    {"    Title", PropertyKey::Title},
+    {"    Top", PropertyKey::Top},
+    {"    Width", PropertyKey::Width},
+    {"    X1", PropertyKey::X1},
+    {"    X2", PropertyKey::X2},
+    {"    Y1", PropertyKey::Y1},
+    {"    Y2", PropertyKey::Y2},
     {"   End", PropertyKey::End},
 };
 
@@ -67,9 +74,7 @@ std::string_view PropertyValue(std::string_view line) {
 
 bool IsGroupLine(std::string_view line) { return AfterLeadingBlanks(line).starts_with("BeginProperty"); }
 
-bool IsHeaderLine(std::string_view line) {
-  return AfterLeadingBlanks(line).starts_with("Begin") && !IsGroupLine(line);
-}
+bool IsHeaderLine(std::string_view line) { return AfterLeadingBlanks(line).starts_with("Begin") && !IsGroupLine(line); }
 
 std::optional<std::size_t> GroupEnd(std::span<const std::string_view> lines, std::size_t groupLine) {
   for (std::size_t i = groupLine + 1; i < lines.size(); ++i) {

@@ -41,9 +41,7 @@ std::string_view Trim(std::string_view text, std::string_view set) {
   return text.substr(first, end - first);
 }
 
-std::string FitField(std::string_view text, std::size_t width) {
-  return std::string(text.substr(0, width));
-}
+std::string FitField(std::string_view text, std::size_t width) { return std::string(text.substr(0, width)); }
 
 std::string PadField(std::string_view text, std::size_t width) {
   std::string field = FitField(text, width);

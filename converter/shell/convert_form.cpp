@@ -14,9 +14,7 @@ void ShowSaved(const std::string& outputPath) {
   MessageBoxA(nullptr, text.c_str(), "Done!", MB_OK);
 }
 
-void ShowFailure(const FileError& error) {
-  MessageBoxA(nullptr, error.what(), "Error", MB_OK | MB_ICONERROR);
-}
+void ShowFailure(const FileError& error) { MessageBoxA(nullptr, error.what(), "Error", MB_OK | MB_ICONERROR); }
 
 }  // namespace
 

@@ -15,15 +15,13 @@ namespace {
 constexpr std::string_view kFormFilter = "Visual Basic Forms|*.FRM|All Files|*.*";
 constexpr DWORD kOpenFlags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_LONGNAMES;
 
-ProgramState& StateOf(HWND dialog) {
-  return *reinterpret_cast<ProgramState*>(GetWindowLongPtrA(dialog, DWLP_USER));
-}
+ProgramState& StateOf(HWND dialog) { return *reinterpret_cast<ProgramState*>(GetWindowLongPtrA(dialog, DWLP_USER)); }
 
 // Shared icons belong to the system, so nothing here has to destroy them.
 void ShowProgramIcon(HWND dialog) {
   const HINSTANCE program = GetModuleHandleA(nullptr);
-  for (const auto& [kind, metricX, metricY] : {std::tuple{ICON_BIG, SM_CXICON, SM_CYICON},
-                                              std::tuple{ICON_SMALL, SM_CXSMICON, SM_CYSMICON}}) {
+  for (const auto& [kind, metricX, metricY] :
+       {std::tuple{ICON_BIG, SM_CXICON, SM_CYICON}, std::tuple{ICON_SMALL, SM_CXSMICON, SM_CYSMICON}}) {
     const HANDLE icon = LoadImageA(program, MAKEINTRESOURCEA(IDI_CONVERTER), IMAGE_ICON, GetSystemMetrics(metricX),
                                    GetSystemMetrics(metricY), LR_SHARED);
     if (icon != nullptr) SendMessageA(dialog, WM_SETICON, kind, reinterpret_cast<LPARAM>(icon));
@@ -46,17 +44,23 @@ INT_PTR OnInitDialog(HWND dialog, ProgramState& state) {
 // The close command arrives as IDCANCEL and ends the program like "E&xit".
 INT_PTR OnCommand(HWND dialog, WORD id) {
   switch (id) {
-    case kConvertButton: OnConvertClicked(StateOf(dialog)); return TRUE;
+    case kConvertButton:
+      OnConvertClicked(StateOf(dialog));
+      return TRUE;
     case kExitButton:
-    case IDCANCEL: OnExitClicked(dialog); return TRUE;
+    case IDCANCEL:
+      OnExitClicked(dialog);
+      return TRUE;
   }
   return FALSE;
 }
 
 INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_INITDIALOG: return OnInitDialog(dialog, *reinterpret_cast<ProgramState*>(lParam));
-    case WM_COMMAND: return OnCommand(dialog, LOWORD(wParam));
+    case WM_INITDIALOG:
+      return OnInitDialog(dialog, *reinterpret_cast<ProgramState*>(lParam));
+    case WM_COMMAND:
+      return OnCommand(dialog, LOWORD(wParam));
   }
   return FALSE;
 }

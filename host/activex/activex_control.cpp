@@ -50,8 +50,10 @@ OleColor ColorOf(const Variant& value) {
 }  // namespace
 
 ActiveXControl::ActiveXControl(IDispatch& owner, const Class& description, UserControlPtr control)
-    : owner_(owner), class_(description), control_(std::move(control)), events_(owner, description.classId,
-                                                                                 description.events) {
+    : owner_(owner),
+      class_(description),
+      control_(std::move(control)),
+      events_(owner, description.classId, description.events) {
   ambient_ = DefaultAmbient();
   control_->Attach(*this, PixelsOf(extent_));
 }
@@ -65,7 +67,8 @@ HRESULT ActiveXControl::Find(REFIID iid, void** object) noexcept {
   if (object == nullptr) return E_POINTER;
   *object = nullptr;
   if (iid == IID_IConnectionPointContainer) *object = static_cast<IConnectionPointContainer*>(&events_);
-  if (iid == IID_IProvideClassInfo || iid == IID_IProvideClassInfo2) *object = static_cast<IProvideClassInfo2*>(&events_);
+  if (iid == IID_IProvideClassInfo || iid == IID_IProvideClassInfo2)
+    *object = static_cast<IProvideClassInfo2*>(&events_);
   if (iid == IID_IOleObject) *object = static_cast<IOleObject*>(this);
   if (iid == IID_IOleWindow || iid == IID_IOleInPlaceObject) *object = static_cast<IOleInPlaceObject*>(this);
   if (iid == IID_IOleInPlaceActiveObject) *object = static_cast<IOleInPlaceActiveObject*>(this);

@@ -56,18 +56,21 @@ HRESULT ActiveXControl::GetClipboardData(DWORD, IDataObject** data) noexcept {
   return E_NOTIMPL;
 }
 
-HRESULT ActiveXControl::DoVerb(LONG verb, LPMSG, IOleClientSite* site, LONG, HWND parent,
-                               LPCRECT position) noexcept {
+HRESULT ActiveXControl::DoVerb(LONG verb, LPMSG, IOleClientSite* site, LONG, HWND parent, LPCRECT position) noexcept {
   switch (verb) {
     case OLEIVERB_PRIMARY:
     case OLEIVERB_SHOW: {
       const HRESULT result = ActivateInPlace(site, parent, position, false);
       return SUCCEEDED(result) ? RunMember("", [this] { RaiseShow(); }) : result;
     }
-    case OLEIVERB_INPLACEACTIVATE: return ActivateInPlace(site, parent, position, false);
-    case OLEIVERB_UIACTIVATE: return ActivateInPlace(site, parent, position, true);
-    case OLEIVERB_HIDE: return RunMember("", [this] { RaiseHide(); });
-    default: return verb > 0 ? OLEOBJ_S_INVALIDVERB : E_NOTIMPL;
+    case OLEIVERB_INPLACEACTIVATE:
+      return ActivateInPlace(site, parent, position, false);
+    case OLEIVERB_UIACTIVATE:
+      return ActivateInPlace(site, parent, position, true);
+    case OLEIVERB_HIDE:
+      return RunMember("", [this] { RaiseHide(); });
+    default:
+      return verb > 0 ? OLEOBJ_S_INVALIDVERB : E_NOTIMPL;
   }
 }
 
@@ -148,7 +151,8 @@ HRESULT ActiveXControl::SetExtent(DWORD aspect, SIZEL* size) noexcept {
   extent_ = *size;
   if (containerWindow_ != nullptr) return S_OK;
   const RECT pixels = PixelsOf(extent_);
-  SetWindowPos(control_->hWnd(), nullptr, 0, 0, pixels.right, pixels.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(control_->hWnd(), nullptr, 0, 0, pixels.right, pixels.bottom,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   return S_OK;
 }
 

@@ -113,9 +113,9 @@ HRESULT ActiveXControl::Load(IStream* stream) noexcept {
   if (const HRESULT read = ReadText(*stream, text); FAILED(read)) return read;
   PropertyBag settings;
   const HRESULT parsed = RunMember("", [&] {
-    settings = PropertyBag(ParseFormText("Begin Stored.Control Settings\r\n" + text + "End\r\n", "the stream")
-                               .properties,
-                           ambient_.DisplayName);
+    settings =
+        PropertyBag(ParseFormText("Begin Stored.Control Settings\r\n" + text + "End\r\n", "the stream").properties,
+                    ambient_.DisplayName);
   });
   return FAILED(parsed) ? parsed : LoadOnce(&settings);
 }

@@ -23,8 +23,8 @@ HRESULT ActiveXControl::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HDC, HD
   const SelectedObject selected(memory.get(), picture.get());
   SendMessageA(control_->hWnd(), WM_PRINT, reinterpret_cast<WPARAM>(memory.get()),
                PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
-  StretchBlt(draw, bounds->left, bounds->top, bounds->right - bounds->left, bounds->bottom - bounds->top,
-             memory.get(), 0, 0, width, height, SRCCOPY);
+  StretchBlt(draw, bounds->left, bounds->top, bounds->right - bounds->left, bounds->bottom - bounds->top, memory.get(),
+             0, 0, width, height, SRCCOPY);
   return S_OK;
 }
 

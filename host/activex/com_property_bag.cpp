@@ -18,18 +18,24 @@ namespace {
 Variant ReadAs(const PropertyBag& bag, const std::string& key, VARTYPE type) {
   switch (type) {
     case VT_DISPATCH:
-    case VT_UNKNOWN: return Variant(CreateFontObject(bag.ReadProperty<Font>(key, Font())).Get());
-    case VT_I2: return Variant(bag.ReadProperty<Integer>(key, 0));
-    case VT_I4: return Variant(bag.ReadProperty<Long>(key, 0));
+    case VT_UNKNOWN:
+      return Variant(CreateFontObject(bag.ReadProperty<Font>(key, Font())).Get());
+    case VT_I2:
+      return Variant(bag.ReadProperty<Integer>(key, 0));
+    case VT_I4:
+      return Variant(bag.ReadProperty<Long>(key, 0));
     case VT_UI4: {
       Variant color;
       color.put()->vt = VT_UI4;
       color.get()->ulVal = bag.ReadProperty<OleColor>(key, 0);
       return color;
     }
-    case VT_R4: return Variant(static_cast<double>(bag.ReadProperty<Single>(key, 0)));
-    case VT_R8: return Variant(bag.ReadProperty<double>(key, 0));
-    case VT_BOOL: return Variant(bag.ReadProperty<Boolean>(key, False));
+    case VT_R4:
+      return Variant(static_cast<double>(bag.ReadProperty<Single>(key, 0)));
+    case VT_R8:
+      return Variant(bag.ReadProperty<double>(key, 0));
+    case VT_BOOL:
+      return Variant(bag.ReadProperty<Boolean>(key, False));
     case VT_DATE: {
       Variant date;
       date.put()->vt = VT_DATE;
@@ -41,7 +47,8 @@ Variant ReadAs(const PropertyBag& bag, const std::string& key, VARTYPE type) {
       const PropertySetting* setting = bag.Block().Find(key);
       return setting != nullptr ? VariantOfStoredText(setting->value) : Variant();
     }
-    default: return Variant(bag.ReadProperty<std::string>(key, ""));
+    default:
+      return Variant(bag.ReadProperty<std::string>(key, ""));
   }
 }
 
@@ -52,7 +59,8 @@ HRESULT ComPropertyBag::Read(LPCOLESTR name, VARIANT* value, IErrorLog* log) noe
   try {
     const std::string key = AnsiFromWide(name);
     const PropertySetting* setting = bag_.Block().Find(key);
-    const bool picture = bag_.ReadObject(key) != nullptr || (setting != nullptr && IsCompanionReference(setting->value));
+    const bool picture =
+        bag_.ReadObject(key) != nullptr || (setting != nullptr && IsCompanionReference(setting->value));
     if (!bag_.Contains(key) && !picture) return E_INVALIDARG;
     // A stored group is a font and a companion reference a picture, whatever
     // type the control leaves open.
@@ -96,13 +104,27 @@ HRESULT ComPropertyBag::Write(LPCOLESTR name, VARIANT* value) noexcept {
 HRESULT StoreVariant(PropertyBag& bag, const std::string& key, const VARIANT& value) {
   try {
     switch (value.vt) {
-      case VT_I2: bag.SetProperty<Integer>(key, value.iVal); break;
-      case VT_I4: bag.SetProperty<Long>(key, value.lVal); break;
-      case VT_UI4: bag.SetProperty<OleColor>(key, value.ulVal); break;
-      case VT_R4: bag.SetProperty<Single>(key, value.fltVal); break;
-      case VT_R8: bag.SetProperty<double>(key, value.dblVal); break;
-      case VT_BOOL: bag.SetProperty<Boolean>(key, Boolean(value.boolVal != VARIANT_FALSE)); break;
-      case VT_DATE: bag.SetProperty<Date>(key, Date(value.date)); break;
+      case VT_I2:
+        bag.SetProperty<Integer>(key, value.iVal);
+        break;
+      case VT_I4:
+        bag.SetProperty<Long>(key, value.lVal);
+        break;
+      case VT_UI4:
+        bag.SetProperty<OleColor>(key, value.ulVal);
+        break;
+      case VT_R4:
+        bag.SetProperty<Single>(key, value.fltVal);
+        break;
+      case VT_R8:
+        bag.SetProperty<double>(key, value.dblVal);
+        break;
+      case VT_BOOL:
+        bag.SetProperty<Boolean>(key, Boolean(value.boolVal != VARIANT_FALSE));
+        break;
+      case VT_DATE:
+        bag.SetProperty<Date>(key, Date(value.date));
+        break;
       case VT_UNKNOWN:
       case VT_DISPATCH: {
         ComPtr<IPictureDisp> picture;

@@ -35,8 +35,8 @@ std::vector<LCID> RegisteredLocales(const ControlLibraryReference& reference) {
   const UniqueRegistryKey key(opened);
   std::vector<LCID> locales;
   char name[32];
-  for (DWORD index = 0, size = sizeof name; RegEnumKeyExA(key.get(), index, name, &size, nullptr, nullptr, nullptr,
-                                                           nullptr) == ERROR_SUCCESS;
+  for (DWORD index = 0, size = sizeof name;
+       RegEnumKeyExA(key.get(), index, name, &size, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
        ++index, size = sizeof name) {
     char* end = nullptr;
     const unsigned long locale = std::strtoul(name, &end, 16);

@@ -27,7 +27,8 @@ void EventSource::Raise(DISPID id, std::initializer_list<Argument> arguments) {
 }
 
 void EventSource::ReportChanged(DISPID id) {
-  for (const ComPtr<IUnknown>& sink : propertyNotify_.Sinks()) static_cast<IPropertyNotifySink*>(sink.Get())->OnChanged(id);
+  for (const ComPtr<IUnknown>& sink : propertyNotify_.Sinks())
+    static_cast<IPropertyNotifySink*>(sink.Get())->OnChanged(id);
 }
 
 HRESULT EventSource::QueryInterface(REFIID iid, void** object) noexcept { return owner_.QueryInterface(iid, object); }
@@ -45,7 +46,9 @@ HRESULT EventSource::EnumConnectionPoints(IEnumConnectionPoints** points) noexce
 HRESULT EventSource::FindConnectionPoint(REFIID iid, IConnectionPoint** point) noexcept {
   if (point == nullptr) return E_POINTER;
   *point = nullptr;
-  Point* found = iid == events_.Interface() ? &events_ : iid == propertyNotify_.Interface() ? &propertyNotify_ : nullptr;
+  Point* found = iid == events_.Interface()           ? &events_
+                 : iid == propertyNotify_.Interface() ? &propertyNotify_
+                                                      : nullptr;
   if (found == nullptr) return CONNECT_E_NOCONNECTION;
   *point = found;
   found->AddRef();

@@ -48,8 +48,8 @@ HRESULT MemberDispatch::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, L
   return forwardTo_->GetIDsOfNames(iid, names, count, locale, ids);
 }
 
-HRESULT MemberDispatch::Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* parameters,
-                               VARIANT* result, EXCEPINFO* exception, UINT* argumentError) noexcept {
+HRESULT MemberDispatch::Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* parameters, VARIANT* result,
+                               EXCEPINFO* exception, UINT* argumentError) noexcept {
   // Both live through the call, which may end what they belong to.
   const ComPtr<IDispatch> self(this);
   const bool own = id <= kFirstMember && id > kFirstMember - static_cast<DISPID>(members_.size());

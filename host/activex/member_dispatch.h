@@ -45,7 +45,6 @@ class MemberDispatch : public ServedObject<IDispatch> {
   virtual Variant Member(std::string_view name, WORD flags, const DISPPARAMS& parameters) = 0;
   void StopForwarding() { forwardTo_.Reset(); }
 
-
  private:
   std::span<const std::string_view> members_;
   std::string source_;

@@ -21,8 +21,8 @@ std::string TextOf(const GUID& id) {
 void WriteKey(const std::string& key, const std::string& value, const char* name = nullptr,
               const std::string& namedValue = {}) {
   HKEY created = nullptr;
-  LSTATUS status = RegCreateKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &created,
-                                   nullptr);
+  LSTATUS status =
+      RegCreateKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &created, nullptr);
   if (status != ERROR_SUCCESS) throw HRESULT_FROM_WIN32(status);
   const UniqueRegistryKey owned(created);
   const auto set = [&](const char* valueName, const std::string& text) {

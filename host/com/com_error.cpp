@@ -39,7 +39,6 @@ constexpr KnownFailure kKnownFailures[] = {
     {DISP_E_BADPARAMCOUNT, error_number::WrongArgumentCount},
 };
 
-
 }  // namespace
 
 HRESULT ControlErrorResult(Long number) {

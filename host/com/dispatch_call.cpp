@@ -14,8 +14,8 @@ DISPID MemberId(IDispatch& object, std::string_view name) {
   LPOLESTR names[] = {wideName.get()};
   DISPID id = DISPID_UNKNOWN;
   if (FAILED(object.GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id))) {
-    throw RuntimeError(error_number::MemberNotSupported, StandardDescription(error_number::MemberNotSupported) + ": " +
-                                                             std::string(name));
+    throw RuntimeError(error_number::MemberNotSupported,
+                       StandardDescription(error_number::MemberNotSupported) + ": " + std::string(name));
   }
   return id;
 }

@@ -67,9 +67,12 @@ void ActiveXHost::CreateControl(const ObjectDescription& description, const Crea
   const PropertyBag bag(description.properties, context.form.Name() + "." + description.name);
   const Long left = bag.ReadProperty<Long>("Left", 0);
   const Long top = bag.ReadProperty<Long>("Top", 0);
-  const Long width = bag.ReadProperty<Long>("Width", std::lround(bag.ReadProperty<Long>("_ExtentX", 2540) * kTwipsPerHimetric));
-  const Long height = bag.ReadProperty<Long>("Height", std::lround(bag.ReadProperty<Long>("_ExtentY", 2540) * kTwipsPerHimetric));
-  position_ = {PixelsFromTwipsX(left), PixelsFromTwipsY(top), PixelsFromTwipsX(left + width), PixelsFromTwipsY(top + height)};
+  const Long width =
+      bag.ReadProperty<Long>("Width", std::lround(bag.ReadProperty<Long>("_ExtentX", 2540) * kTwipsPerHimetric));
+  const Long height =
+      bag.ReadProperty<Long>("Height", std::lround(bag.ReadProperty<Long>("_ExtentY", 2540) * kTwipsPerHimetric));
+  position_ = {PixelsFromTwipsX(left), PixelsFromTwipsY(top), PixelsFromTwipsX(left + width),
+               PixelsFromTwipsY(top + height)};
   visible_ = static_cast<bool>(bag.ReadProperty<Boolean>("Visible", True));
   tabIndex_ = bag.ReadProperty<Integer>("TabIndex", 0);
   tabStop_ = static_cast<bool>(bag.ReadProperty<Boolean>("TabStop", True));
@@ -88,8 +91,8 @@ void ActiveXHost::CreateControl(const ObjectDescription& description, const Crea
   control_ = object;
   // While the form loads, no events reach it before every control is in
   // place (a handler may name a control created after this one).
-  if (ComPtr<IOleControl> control; context.form.IsCreatingObjects() && SUCCEEDED(object.As(&control)) &&
-                                   SUCCEEDED(control->FreezeEvents(TRUE))) {
+  if (ComPtr<IOleControl> control;
+      context.form.IsCreatingObjects() && SUCCEEDED(object.As(&control)) && SUCCEEDED(control->FreezeEvents(TRUE))) {
     eventsFrozen_ = true;
   }
   site_.Attach(new ControlSite(*this));

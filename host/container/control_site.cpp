@@ -118,12 +118,23 @@ HRESULT ControlSite::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VA
     const Form& form = host_->ParentForm();
     Variant value;
     switch (id) {
-      case DISPID_AMBIENT_USERMODE: value = Variant(Boolean(host_->UserMode())); break;
-      case DISPID_AMBIENT_FONT: value = Variant(CreateFontObject(form.Font()).Get()); break;
-      case DISPID_AMBIENT_BACKCOLOR: value = Variant(static_cast<Long>(form.BackColor())); break;
-      case DISPID_AMBIENT_FORECOLOR: value = Variant(static_cast<Long>(vbButtonText)); break;
-      case DISPID_AMBIENT_DISPLAYNAME: value = Variant(std::string_view(host_->Name())); break;
-      default: return DISP_E_MEMBERNOTFOUND;
+      case DISPID_AMBIENT_USERMODE:
+        value = Variant(Boolean(host_->UserMode()));
+        break;
+      case DISPID_AMBIENT_FONT:
+        value = Variant(CreateFontObject(form.Font()).Get());
+        break;
+      case DISPID_AMBIENT_BACKCOLOR:
+        value = Variant(static_cast<Long>(form.BackColor()));
+        break;
+      case DISPID_AMBIENT_FORECOLOR:
+        value = Variant(static_cast<Long>(vbButtonText));
+        break;
+      case DISPID_AMBIENT_DISPLAYNAME:
+        value = Variant(std::string_view(host_->Name()));
+        break;
+      default:
+        return DISP_E_MEMBERNOTFOUND;
     }
     *result = *value.get();
     value.get()->vt = VT_EMPTY;  // handed over

@@ -44,9 +44,8 @@ class ControlSite final : public ServedObject<IOleClientSite>,
   HRESULT STDMETHODCALLTYPE CanInPlaceActivate() noexcept override { return host_ != nullptr ? S_OK : S_FALSE; }
   HRESULT STDMETHODCALLTYPE OnInPlaceActivate() noexcept override { return S_OK; }
   HRESULT STDMETHODCALLTYPE OnUIActivate() noexcept override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document,
-                                             LPRECT position, LPRECT clip,
-                                             LPOLEINPLACEFRAMEINFO frameInfo) noexcept override;
+  HRESULT STDMETHODCALLTYPE GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document, LPRECT position,
+                                             LPRECT clip, LPOLEINPLACEFRAMEINFO frameInfo) noexcept override;
   HRESULT STDMETHODCALLTYPE Scroll(SIZE) noexcept override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE OnUIDeactivate(BOOL) noexcept override { return S_OK; }
   HRESULT STDMETHODCALLTYPE OnInPlaceDeactivate() noexcept override { return S_OK; }

@@ -21,18 +21,33 @@ void WriteBack(const VARIANTARG& reference, const Variant& value) {
   if (FAILED(VariantChangeType(converted.put(), const_cast<VARIANT*>(&value.get()), 0, type))) return;
   const VARIANT& as = *converted.get();
   switch (type) {
-    case VT_I2: *reference.piVal = as.iVal; break;
-    case VT_I4: *reference.plVal = as.lVal; break;
-    case VT_UI4: *reference.pulVal = as.ulVal; break;
-    case VT_R4: *reference.pfltVal = as.fltVal; break;
-    case VT_R8: *reference.pdblVal = as.dblVal; break;
-    case VT_BOOL: *reference.pboolVal = as.boolVal; break;
-    case VT_DATE: *reference.pdate = as.date; break;
+    case VT_I2:
+      *reference.piVal = as.iVal;
+      break;
+    case VT_I4:
+      *reference.plVal = as.lVal;
+      break;
+    case VT_UI4:
+      *reference.pulVal = as.ulVal;
+      break;
+    case VT_R4:
+      *reference.pfltVal = as.fltVal;
+      break;
+    case VT_R8:
+      *reference.pdblVal = as.dblVal;
+      break;
+    case VT_BOOL:
+      *reference.pboolVal = as.boolVal;
+      break;
+    case VT_DATE:
+      *reference.pdate = as.date;
+      break;
     case VT_BSTR:
       SysFreeString(*reference.pbstrVal);
       *reference.pbstrVal = SysAllocStringLen(as.bstrVal, SysStringLen(as.bstrVal));
       break;
-    default: break;  // objects are not given back
+    default:
+      break;  // objects are not given back
   }
 }
 
@@ -69,8 +84,7 @@ HRESULT EventSink::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISP
 
 // Finds the handler by the event's name, hands it the arguments (last comes
 // first in DISPPARAMS) and writes the by-reference ones back.
-HRESULT EventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT*, EXCEPINFO*,
-                          UINT*) noexcept {
+HRESULT EventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT*, EXCEPINFO*, UINT*) noexcept {
   if (parameters == nullptr) return E_POINTER;
   Bstr name;
   UINT found = 0;

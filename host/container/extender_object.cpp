@@ -13,9 +13,9 @@ namespace host {
 namespace {
 
 // The extender's own members.
-constexpr std::array<std::string_view, 15> kMembers{"Name",     "Index",   "Container",   "Parent", "Left",
+constexpr std::array<std::string_view, 15> kMembers{"Name",     "Index",   "Container",   "Parent",  "Left",
                                                     "Top",      "Width",   "Height",      "Visible", "Enabled",
-                                                    "TabIndex", "TabStop", "ToolTipText", "Tag",    "Move"};
+                                                    "TabIndex", "TabStop", "ToolTipText", "Tag",     "Move"};
 
 // One member of the extender: a get without arguments, a put with one value.
 Variant ExtenderMember(ActiveXHost& host, std::string_view name, WORD flags, const DISPPARAMS& parameters,
@@ -45,13 +45,21 @@ Variant ExtenderMember(ActiveXHost& host, std::string_view name, WORD flags, con
       return Variant();
     }
     const RECT placed = host.PlacementTwips();
-    return Variant(Long{name == "Left" ? placed.left : name == "Top" ? placed.top : name == "Width" ? placed.right : placed.bottom});
+    return Variant(Long{name == "Left"    ? placed.left
+                        : name == "Top"   ? placed.top
+                        : name == "Width" ? placed.right
+                                          : placed.bottom});
   }
-  if (name == "Visible") return put ? (host.SetVisible(value.ToBoolean() != False), Variant()) : Variant(Boolean(host.Visible()));
-  if (name == "Enabled") return put ? (host.SetEnabled(value.ToBoolean() != False), Variant()) : Variant(Boolean(host.Enabled()));
-  if (name == "TabIndex") return put ? (host.SetTabIndex(static_cast<Integer>(value.ToLong())), Variant()) : Variant(host.TabIndex());
-  if (name == "TabStop") return put ? (host.SetTabStop(value.ToBoolean() != False), Variant()) : Variant(Boolean(host.TabStop()));
-  if (name == "ToolTipText") return put ? (host.SetToolTipText(value.ToString()), Variant()) : Variant(host.ToolTipText());
+  if (name == "Visible")
+    return put ? (host.SetVisible(value.ToBoolean() != False), Variant()) : Variant(Boolean(host.Visible()));
+  if (name == "Enabled")
+    return put ? (host.SetEnabled(value.ToBoolean() != False), Variant()) : Variant(Boolean(host.Enabled()));
+  if (name == "TabIndex")
+    return put ? (host.SetTabIndex(static_cast<Integer>(value.ToLong())), Variant()) : Variant(host.TabIndex());
+  if (name == "TabStop")
+    return put ? (host.SetTabStop(value.ToBoolean() != False), Variant()) : Variant(Boolean(host.TabStop()));
+  if (name == "ToolTipText")
+    return put ? (host.SetToolTipText(value.ToString()), Variant()) : Variant(host.ToolTipText());
   return put ? (host.SetTag(value.ToString()), Variant()) : Variant(host.Tag());
 }
 

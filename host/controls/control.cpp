@@ -33,13 +33,13 @@ CreationContext Control::Create(const ObjectDescription& description, const Crea
   if (!static_cast<bool>(bag.ReadProperty<Boolean>("Enabled", True))) style |= WS_DISABLED;
   if (!static_cast<bool>(bag.ReadProperty<Boolean>("TabStop", True))) style &= ~static_cast<DWORD>(WS_TABSTOP);
   const std::string text = bag.ReadProperty<std::string>(bag.Contains("Text") ? "Text" : "Caption", "");
-  window_ = CreateWindowExA(traits.extendedStyle, traits.className, text.c_str(), style,
-                            PixelsFromTwipsX(bag.ReadProperty<Long>("Left", 0)),
-                            PixelsFromTwipsY(bag.ReadProperty<Long>("Top", 0)),
-                            PixelsFromTwipsX(bag.ReadProperty<Long>("Width", 1215)),
-                            PixelsFromTwipsY(bag.ReadProperty<Long>("Height", 495)), context.parentWindow, nullptr,
-                            App().hInstance(), nullptr);
-  if (window_ == nullptr) throw RuntimeError(error_number::OutOfMemory, bag.Context() + ": the window could not be created");
+  window_ = CreateWindowExA(
+      traits.extendedStyle, traits.className, text.c_str(), style, PixelsFromTwipsX(bag.ReadProperty<Long>("Left", 0)),
+      PixelsFromTwipsY(bag.ReadProperty<Long>("Top", 0)), PixelsFromTwipsX(bag.ReadProperty<Long>("Width", 1215)),
+      PixelsFromTwipsY(bag.ReadProperty<Long>("Height", 495)), context.parentWindow, nullptr, App().hInstance(),
+      nullptr);
+  if (window_ == nullptr)
+    throw RuntimeError(error_number::OutOfMemory, bag.Context() + ": the window could not be created");
   parent_ = context.parentWindow;
   SetPropA(window_, kControlProperty, this);
   PlaceByTabIndex(window_, tabIndex_);
@@ -151,7 +151,8 @@ std::optional<LRESULT> Control::RouteFromParent(UINT message, WPARAM wParam, LPA
         return reinterpret_cast<LRESULT>(child->OnControlColor(reinterpret_cast<HDC>(wParam)));
       }
       return std::nullopt;
-    default: return std::nullopt;
+    default:
+      return std::nullopt;
   }
 }
 

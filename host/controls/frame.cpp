@@ -30,6 +30,8 @@ Control::WindowTraits Frame::TraitsFrom(const PropertyBag&) const {
   return {"BUTTON", BS_GROUPBOX | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, vbButtonFace, vbButtonText};
 }
 
-void Frame::ApplySettings(const PropertyBag&) { SetWindowSubclass(Control::hWnd(), FrameSubclassProc, kFrameSubclassId, 0); }
+void Frame::ApplySettings(const PropertyBag&) {
+  SetWindowSubclass(Control::hWnd(), FrameSubclassProc, kFrameSubclassId, 0);
+}
 
 }  // namespace host

@@ -27,7 +27,8 @@ Integer ListBox::ListCount() const { return static_cast<Integer>(Send(LB_GETCOUN
 std::string ListBox::List(Integer index) const {
   if (index < 0 || index >= ListCount()) return {};
   std::string text(static_cast<std::size_t>(Send(LB_GETTEXTLEN, static_cast<WPARAM>(index))) + 1, '\0');
-  text.resize(static_cast<std::size_t>(Send(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()))));
+  text.resize(
+      static_cast<std::size_t>(Send(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()))));
   return text;
 }
 

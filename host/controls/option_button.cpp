@@ -28,14 +28,17 @@ bool IsArrowKey(WPARAM key) { return key == VK_LEFT || key == VK_RIGHT || key ==
 // navigation, whose groups would run across the form's other controls.
 LRESULT CALLBACK OptionSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
   switch (message) {
-    case WM_GETDLGCODE: return DefSubclassProc(window, message, wParam, lParam) | DLGC_WANTARROWS;
+    case WM_GETDLGCODE:
+      return DefSubclassProc(window, message, wParam, lParam) | DLGC_WANTARROWS;
     case WM_KEYDOWN:
-      if (auto* button = dynamic_cast<OptionButton*>(Control::FromWindow(window)); button != nullptr && IsArrowKey(wParam)) {
+      if (auto* button = dynamic_cast<OptionButton*>(Control::FromWindow(window));
+          button != nullptr && IsArrowKey(wParam)) {
         button->SelectNeighbour(wParam == VK_LEFT || wParam == VK_UP);
         return 0;
       }
       break;
-    default: break;
+    default:
+      break;
   }
   return DefSubclassProc(window, message, wParam, lParam);
 }
@@ -71,7 +74,8 @@ void OptionButton::SelectNeighbour(bool previous) {
   std::ptrdiff_t at = 0;
   while (at < count && group[static_cast<std::size_t>(at)] != hWnd()) ++at;
   for (std::ptrdiff_t step = 1; step < count; ++step) {
-    const HWND candidate = group[static_cast<std::size_t>(((previous ? at - step : at + step) % count + count) % count)];
+    const HWND candidate =
+        group[static_cast<std::size_t>(((previous ? at - step : at + step) % count + count) % count)];
     if (!IsWindowEnabled(candidate) || !IsWindowVisible(candidate)) continue;
     SetFocus(candidate);
     static_cast<OptionButton*>(FromWindow(candidate))->SetValue(true);

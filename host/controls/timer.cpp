@@ -21,7 +21,9 @@ void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
 
 }  // namespace
 
-TimerControl::TimerControl(Form& form, std::string name) : name_(std::move(name)) { form.RegisterBinding(name_, *this); }
+TimerControl::TimerControl(Form& form, std::string name) : name_(std::move(name)) {
+  form.RegisterBinding(name_, *this);
+}
 
 TimerControl::TimerControl(ArrayElement, std::string name, Integer index) : name_(std::move(name)), index_(index) {}
 

@@ -16,7 +16,8 @@ ObjectDescription LoadFormDescription(std::string_view formName) {
   if (loaded == nullptr) {
     throw RuntimeError(error_number::FileNotFound, name + ": the form description is missing from the program");
   }
-  const std::string_view text(static_cast<const char*>(LockResource(loaded)), SizeofResource(App().hInstance(), resource));
+  const std::string_view text(static_cast<const char*>(LockResource(loaded)),
+                              SizeofResource(App().hInstance(), resource));
   return ParseFormText(text, name);
 }
 

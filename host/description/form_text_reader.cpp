@@ -38,7 +38,8 @@ std::string ValueWithoutComment(std::string_view value) {
 // the line holds an '=': "Begin x = 1" is how the writer stores a key "Begin x".
 bool OpensBlock(std::string_view line, std::string_view word) {
   return line.find('=') == std::string_view::npos && line.size() >= word.size() &&
-         EqualsIgnoreCase(line.substr(0, word.size()), word) && (line.size() == word.size() || line[word.size()] == ' ');
+         EqualsIgnoreCase(line.substr(0, word.size()), word) &&
+         (line.size() == word.size() || line[word.size()] == ' ');
 }
 
 // Deeper nesting than any form needs would only exhaust the stack, here and in
@@ -130,8 +131,8 @@ class Reader {
     const std::size_t separator = value.find(';');
     const std::string_view library = TrimBlanks(value.substr(0, separator));
     const std::string_view file = separator == std::string_view::npos ? "" : TrimBlanks(value.substr(separator + 1));
-    if (library.size() < 2 || library.front() != '"' || library.back() != '"' || file.size() < 2 || file.front() != '"' ||
-        file.back() != '"') {
+    if (library.size() < 2 || library.front() != '"' || library.back() != '"' || file.size() < 2 ||
+        file.front() != '"' || file.back() != '"') {
       fail();
     }
     const std::string_view fields = library.substr(1, library.size() - 2);
@@ -161,7 +162,8 @@ class Reader {
   PropertySetting ReadSetting() {
     const std::size_t equals = line_.find('=');
     if (equals == std::string_view::npos) Fail("expected Key = Value, found '" + std::string(line_) + "'");
-    return {std::string(TrimBlanks(line_.substr(0, equals))), ValueWithoutComment(TrimBlanks(line_.substr(equals + 1)))};
+    return {std::string(TrimBlanks(line_.substr(0, equals))),
+            ValueWithoutComment(TrimBlanks(line_.substr(equals + 1)))};
   }
 
   std::string_view text_;

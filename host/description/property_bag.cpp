@@ -220,10 +220,10 @@ void PropertyBag::Remove(std::string_view key) {
   std::erase_if(objects_, [&](const auto& stored) { return EqualsIgnoreCase(stored.first, key); });
 }
 
-#define HOST_PROPERTY_BAG_TYPE(T)                                                                   \
-  template T PropertyBag::ReadProperty<T>(std::string_view, std::type_identity_t<T>) const;        \
+#define HOST_PROPERTY_BAG_TYPE(T)                                                               \
+  template T PropertyBag::ReadProperty<T>(std::string_view, std::type_identity_t<T>) const;     \
   template void PropertyBag::WriteProperty<T>(std::string_view, const std::type_identity_t<T>&, \
-                                              const std::type_identity_t<T>&);                     \
+                                              const std::type_identity_t<T>&);                  \
   template void PropertyBag::SetProperty<T>(std::string_view, const std::type_identity_t<T>&);
 HOST_PROPERTY_BAG_TYPE(Integer)
 HOST_PROPERTY_BAG_TYPE(Long)

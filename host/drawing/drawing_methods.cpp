@@ -106,14 +106,16 @@ void DrawingSurface::Circle(Single x, Single y, Single radius, std::optional<Ole
     SetBkMode(dc, TRANSPARENT);
     const RECT& box = figure.bounds;
     switch (figure.kind) {
-      case CircleFigure::Kind::Ellipse: Ellipse(dc, box.left, box.top, box.right, box.bottom); break;
+      case CircleFigure::Kind::Ellipse:
+        Ellipse(dc, box.left, box.top, box.right, box.bottom);
+        break;
       case CircleFigure::Kind::Pie:
         Pie(dc, box.left, box.top, box.right, box.bottom, figure.start.x, figure.start.y, figure.end.x, figure.end.y);
         break;
       case CircleFigure::Kind::Arc:
         Arc(dc, box.left, box.top, box.right, box.bottom, figure.start.x, figure.start.y, figure.end.x, figure.end.y);
-        for (const auto& [wanted, to] : {std::pair{figure.radiusToStart, figure.start},
-                                         std::pair{figure.radiusToEnd, figure.end}}) {
+        for (const auto& [wanted, to] :
+             {std::pair{figure.radiusToStart, figure.start}, std::pair{figure.radiusToEnd, figure.end}}) {
           if (!wanted) continue;
           MoveToEx(dc, figure.center.x, figure.center.y, nullptr);
           LineTo(dc, to.x, to.y);

@@ -140,8 +140,8 @@ class DrawingSurface {
   void PSet(Single x, Single y, std::optional<OleColor> color = {});
   // -1 outside the surface.
   Long Point(Single x, Single y) const;
-  void Circle(Single x, Single y, Single radius, std::optional<OleColor> color = {},
-              std::optional<double> start = {}, std::optional<double> end = {}, std::optional<double> aspect = {});
+  void Circle(Single x, Single y, Single radius, std::optional<OleColor> color = {}, std::optional<double> start = {},
+              std::optional<double> end = {}, std::optional<double> aspect = {});
   // Each line at CurrentX, CurrentY; then the start of the next line, or,
   // without newLine (Print text;), just after the text.
   void Print(std::string_view text, bool newLine = true);

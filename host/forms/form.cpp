@@ -94,8 +94,9 @@ void Form::AddMenuPopup(HMENU popup, Menu& title) { menuPopups_[popup] = &title;
 void Form::Load() {
   if (IsLoaded()) return;
   const ObjectDescription description = LoadFormDescription(name_);
-  const bool hasMenus = std::any_of(description.children.begin(), description.children.end(),
-                                    [](const ObjectDescription& child) { return EqualsIgnoreCase(child.className, "VB.Menu"); });
+  const bool hasMenus =
+      std::any_of(description.children.begin(), description.children.end(),
+                  [](const ObjectDescription& child) { return EqualsIgnoreCase(child.className, "VB.Menu"); });
   libraries_ = description.libraries;
   CreateWindowFrom(description, hasMenus);
   Forms().Add(*this);
@@ -109,7 +110,8 @@ void Form::Load() {
     Destroy();  // a form that failed to load is not loaded at all
     throw;
   }
-  if (bar && SetMenu(window_.get(), bar.get())) [[maybe_unused]] const HMENU owned = bar.release();
+  if (bar && SetMenu(window_.get(), bar.get())) [[maybe_unused]]
+    const HMENU owned = bar.release();
   for (Bindable* binding : created_) binding->FormObjectsCreated();
   RunEventHandler([this] { Form_Load(); });
 }

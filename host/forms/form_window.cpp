@@ -16,14 +16,27 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   const HWND window = window_.get();
   if (const std::optional<LRESULT> routed = Control::RouteFromParent(message, wParam, lParam)) return *routed;
   switch (message) {
-    case WM_CLOSE: UnloadWithMode(vbFormControlMenu); return 0;
-    case WM_QUERYENDSESSION: return QueryEndSession();
-    case WM_ENDSESSION: EndSession(wParam); return 0;
-    case WM_SIZE: RunEventHandler([this] { Form_Resize(); }); return 0;
-    case WM_LBUTTONUP: RunEventHandler([this] { Form_Click(); }); return 0;
-    case WM_PAINT: Paint(); return 0;
-    case WM_ERASEBKGND: return Control::FillBackground(window, reinterpret_cast<HDC>(wParam), backColor_, backBrush_);
-    case WM_GETFONT: return reinterpret_cast<LRESULT>(fontHandle_.get());
+    case WM_CLOSE:
+      UnloadWithMode(vbFormControlMenu);
+      return 0;
+    case WM_QUERYENDSESSION:
+      return QueryEndSession();
+    case WM_ENDSESSION:
+      EndSession(wParam);
+      return 0;
+    case WM_SIZE:
+      RunEventHandler([this] { Form_Resize(); });
+      return 0;
+    case WM_LBUTTONUP:
+      RunEventHandler([this] { Form_Click(); });
+      return 0;
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_ERASEBKGND:
+      return Control::FillBackground(window, reinterpret_cast<HDC>(wParam), backColor_, backBrush_);
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(fontHandle_.get());
     case WM_COMMAND:
       if (RaiseMenuClick(wParam, lParam)) return 0;
       break;
@@ -33,7 +46,8 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE:
       if (KeepFocusAcrossActivation(wParam)) return 0;
       break;
-    default: break;
+    default:
+      break;
   }
   return DefWindowProcA(window, message, wParam, lParam);
 }

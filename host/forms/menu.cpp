@@ -46,9 +46,7 @@ MENUITEMINFOA Menu::ItemInfo(UINT mask) const {
   return info;
 }
 
-void Menu::SetItemInfo(const MENUITEMINFOA& info) const {
-  SetMenuItemInfoA(parent_, position_, TRUE, &info);
-}
+void Menu::SetItemInfo(const MENUITEMINFOA& info) const { SetMenuItemInfoA(parent_, position_, TRUE, &info); }
 
 void Menu::SetCaption(std::string_view caption) {
   caption_ = caption;

@@ -11,15 +11,22 @@ enum class Axis { Across, Down };
 // Twips in one unit of a fixed mode.
 double TwipsPerUnit(Integer mode, Axis axis) {
   switch (mode) {
-    case vbPoints: return 20.0;
+    case vbPoints:
+      return 20.0;
     case vbPixels:
       return static_cast<double>(axis == Axis::Across ? Screen().TwipsPerPixelX() : Screen().TwipsPerPixelY());
-    case vbCharacters: return axis == Axis::Across ? 120.0 : 240.0;
-    case vbInches: return 1440.0;
-    case vbMillimeters: return 1440.0 / 25.4;
-    case vbCentimeters: return 1440.0 / 2.54;
-    case vbHimetric: return 1440.0 / 2540.0;
-    default: return 1.0;
+    case vbCharacters:
+      return axis == Axis::Across ? 120.0 : 240.0;
+    case vbInches:
+      return 1440.0;
+    case vbMillimeters:
+      return 1440.0 / 25.4;
+    case vbCentimeters:
+      return 1440.0 / 2.54;
+    case vbHimetric:
+      return 1440.0 / 2540.0;
+    default:
+      return 1.0;
   }
 }
 

@@ -22,7 +22,8 @@ bool FitsLayout(std::string_view text, std::string_view layout) {
 
 std::optional<Date> DateFromIsoText(std::string_view text) {
   constexpr std::string_view kLayout = "9999-99-99 99:99:99";
-  if ((text.size() != 10 && text.size() != 16 && text.size() != 19) || !FitsLayout(text, kLayout.substr(0, text.size()))) {
+  if ((text.size() != 10 && text.size() != 16 && text.size() != 19) ||
+      !FitsLayout(text, kLayout.substr(0, text.size()))) {
     return std::nullopt;
   }
   const auto number = [text](std::size_t at, std::size_t width) {

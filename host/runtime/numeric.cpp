@@ -30,9 +30,9 @@ double RadixValue(std::string_view digits, int radix) {
   std::uint32_t value = 0;
   std::size_t count = 0;
   for (const char c : digits) {
-    const int digit = std::isdigit(static_cast<unsigned char>(c)) ? c - '0'
+    const int digit = std::isdigit(static_cast<unsigned char>(c))    ? c - '0'
                       : std::isxdigit(static_cast<unsigned char>(c)) ? std::toupper(c) - 'A' + 10
-                                                                      : radix;
+                                                                     : radix;
     if (digit >= radix) break;
     value = value * static_cast<std::uint32_t>(radix) + static_cast<std::uint32_t>(digit);
     ++count;

@@ -13,13 +13,20 @@ namespace {
 
 WORD ShowCommandOf(Integer windowStyle) {
   switch (windowStyle) {
-    case vbHide: return SW_HIDE;
-    case vbNormalFocus: return SW_SHOWNORMAL;
-    case vbMinimizedFocus: return SW_SHOWMINIMIZED;
-    case vbMaximizedFocus: return SW_SHOWMAXIMIZED;
-    case vbNormalNoFocus: return SW_SHOWNOACTIVATE;
-    case vbMinimizedNoFocus: return SW_SHOWMINNOACTIVE;
-    default: throw RuntimeError(error_number::InvalidCall);
+    case vbHide:
+      return SW_HIDE;
+    case vbNormalFocus:
+      return SW_SHOWNORMAL;
+    case vbMinimizedFocus:
+      return SW_SHOWMINIMIZED;
+    case vbMaximizedFocus:
+      return SW_SHOWMAXIMIZED;
+    case vbNormalNoFocus:
+      return SW_SHOWNOACTIVATE;
+    case vbMinimizedNoFocus:
+      return SW_SHOWMINNOACTIVE;
+    default:
+      throw RuntimeError(error_number::InvalidCall);
   }
 }
 

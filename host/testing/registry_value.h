@@ -12,7 +12,8 @@ namespace host::testing {
 inline std::string ClassesRootValue(const std::string& key, const char* name = nullptr) {
   std::array<char, MAX_PATH> value{};
   DWORD size = static_cast<DWORD>(value.size());
-  if (RegGetValueA(HKEY_CLASSES_ROOT, key.c_str(), name, RRF_RT_REG_SZ, nullptr, value.data(), &size) != ERROR_SUCCESS) {
+  if (RegGetValueA(HKEY_CLASSES_ROOT, key.c_str(), name, RRF_RT_REG_SZ, nullptr, value.data(), &size) !=
+      ERROR_SUCCESS) {
     return "(missing)";
   }
   return value.data();

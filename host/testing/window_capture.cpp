@@ -28,8 +28,8 @@ bool CaptureWindowToBmp(HWND window, const std::string& path) {
   header.biBitCount = 24;
   const int stride = (width * 3 + 3) & ~3;
   std::vector<char> pixels(static_cast<std::size_t>(stride) * static_cast<std::size_t>(height));
-  GetDIBits(memory.get(), bitmap.get(), 0, static_cast<UINT>(height), pixels.data(), reinterpret_cast<BITMAPINFO*>(&header),
-            DIB_RGB_COLORS);
+  GetDIBits(memory.get(), bitmap.get(), 0, static_cast<UINT>(height), pixels.data(),
+            reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
   BITMAPFILEHEADER file{};
   file.bfType = 0x4D42;
   file.bfOffBits = sizeof file + sizeof header;

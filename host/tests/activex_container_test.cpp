@@ -222,7 +222,8 @@ TEST_F(HostedControls, TheExtenderAddsTheFormsMembersAndForwardsTheRest) {
   form_.Load();
   EXPECT_EQ(form_.Probe1.Get("Name").ToString(), "Probe1");
   EXPECT_EQ(form_.ProbeRow(1).Get("Index").ToLong(), 1);
-  EXPECT_EQ(form_.Probe1.Get("ContainerWindow").ToLong(), WindowNumber(form_.hWnd())) << "Container.hWnd, as the control reads it";
+  EXPECT_EQ(form_.Probe1.Get("ContainerWindow").ToLong(), WindowNumber(form_.hWnd()))
+      << "Container.hWnd, as the control reads it";
   EXPECT_EQ(form_.ProbeRow(0).Get("ContainerWindow").ToLong(), WindowNumber(form_.Frame1.hWnd()));
   Variant parent = form_.Probe1.Get("Parent");
   ComPtr<IDispatch> parentObject;
@@ -285,8 +286,8 @@ TEST_F(HostedControls, UnloadReleasesEveryControlSoTheLibraryCanUnload) {
   form_.Load();
   const HMODULE library = GetModuleHandleA("RuntimeProbe.ocx");
   ASSERT_NE(library, nullptr);
-  const auto canUnloadNow = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(
-      reinterpret_cast<void*>(GetProcAddress(library, "DllCanUnloadNow")));
+  const auto canUnloadNow =
+      reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(reinterpret_cast<void*>(GetProcAddress(library, "DllCanUnloadNow")));
   EXPECT_EQ(canUnloadNow(), S_FALSE);
   const HWND probe = form_.Probe1.ControlWindow();
   form_.Unload();
@@ -307,8 +308,8 @@ TEST(ForeignContainer, TheSystemsControlHostWindowActivatesTheProbe) {
   // a Resize; the host never sends the show verb: the first paint is the Show.
   RedrawWindow(box.HostWindow(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   const std::string events = GetProperty(*probe.Get(), "Events").ToString();
-  EXPECT_TRUE(events.starts_with("Initialize\nInitProperties\nResize\n") && events.find("Show\n") != std::string::npos &&
-              events.find("Hide\n") == std::string::npos)
+  EXPECT_TRUE(events.starts_with("Initialize\nInitProperties\nResize\n") &&
+              events.find("Show\n") != std::string::npos && events.find("Hide\n") == std::string::npos)
       << events;
   EXPECT_EQ(GetProperty(*probe.Get(), "UserMode").ToBoolean(), True) << "no ambients: run mode";
   const HWND surface = box.ControlWindow();

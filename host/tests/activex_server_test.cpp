@@ -51,7 +51,6 @@ Function Ordinal(HMODULE library, WORD ordinal) {
   return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, MAKEINTRESOURCEA(ordinal))));
 }
 
-
 struct Finished {
   DWORD exitCode;
   std::string output;
@@ -291,7 +290,8 @@ TEST_F(ActiveXServerTest, Regsvr32RegistersTheClassForCreationByProgIdAndUnregis
   EXPECT_EQ(ClassesRootValue(key + "\\ProgID"), "RuntimeTests.Probe");
   EXPECT_EQ(ClassesRootValue(key + "\\Control"), "");
   EXPECT_EQ(ClassesRootValue(key + "\\ToolboxBitmap32"), LibraryPath() + ", 30000");
-  EXPECT_EQ(ClassesRootValue(key + "\\MiscStatus\\1"), "131329");  // recompose on resize, activate when visible, site first
+  EXPECT_EQ(ClassesRootValue(key + "\\MiscStatus\\1"),
+            "131329");  // recompose on resize, activate when visible, site first
   EXPECT_EQ(ClassesRootValue(key + "\\TypeLib"), "{6E0C4A52-3C3B-4B9A-9F7B-2B7C1D1E4A01}");
   ComPtr<ITypeLib> registered;
   EXPECT_EQ(LoadRegTypeLib(kProbeLibraryId, 1, 0, 0x0409, &registered), S_OK);
@@ -322,8 +322,9 @@ TEST_F(ActiveXServerTest, AFormFindsItsControlsClassesThroughTheLibrariesItNames
       "Object = \"{6E0C4A52-3C3B-4B9A-9F7B-2B7C1D1E4A01}#1.0#0\"; \"RuntimeProbe.ocx\"\r\n"
       "Begin VB.Form Form1\r\n   Begin ProbeLibrary.Probe Probe1\r\n   End\r\nEnd\r\n",
       "Form1");
-  const std::string unregistered = "429 ActiveX component can't create object: Probe1 (ProbeLibrary.Probe) from "
-                                   "RuntimeProbe.ocx; register the control library with regsvr32 and load the form again";
+  const std::string unregistered =
+      "429 ActiveX component can't create object: Probe1 (ProbeLibrary.Probe) from "
+      "RuntimeProbe.ocx; register the control library with regsvr32 and load the form again";
   EXPECT_EQ(ErrorTextOf([&] { FindControlClass(form.libraries, "ProbeLibrary.Probe", "Probe1"); }), unregistered);
 
   ASSERT_EQ(Regsvr32(""), 0u);

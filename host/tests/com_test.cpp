@@ -57,7 +57,10 @@ TEST_F(ComTest, AnObjectsFailureArrivesAsTheRunTimeErrorOfItsNumber) {
   const ComPtr<IDispatch> dictionary = Dictionary();
   ASSERT_TRUE(dictionary);
   CallMethod(*dictionary.Get(), "Add", {Variant("key"), Variant(Long{1})});
-  EXPECT_EQ(ErrorNumberOf([&] { CallMethod(*dictionary.Get(), "Add", {Variant("key"), Variant(Long{2})}); }), 457)
+  EXPECT_EQ(ErrorNumberOf([&] {
+              CallMethod(*dictionary.Get(), "Add", {Variant("key"), Variant(Long{2})});
+            }),
+            457)
       << "key already associated";
   EXPECT_EQ(ErrorNumberOf([&] { CallMethod(*dictionary.Get(), "NoSuchMember"); }), 438);
   EXPECT_EQ(ErrorNumberOf([&] { CallMethod(*dictionary.Get(), "Add", {Variant("only")}); }), 450);
@@ -141,7 +144,7 @@ class Doubler : public IDispatch {
     if (value.vt != (VT_BYREF | VT_VARIANT)) return DISP_E_TYPEMISMATCH;
     extraLeftOut = extra.vt == VT_ERROR && extra.scode == DISP_E_PARAMNOTFOUND;
     return VariantChangeType(value.pvarVal, value.pvarVal, 0, VT_I4) == S_OK ? (value.pvarVal->lVal *= 2, S_OK)
-                                                                          : DISP_E_TYPEMISMATCH;
+                                                                             : DISP_E_TYPEMISMATCH;
   }
 };
 
@@ -173,13 +176,19 @@ TEST(ComPropertyBagOverSettings, ReadsAsTheControlAsksAndWritesFormText) {
     std::string text;  // the value read, as text
     VARTYPE given;
   } reads[] = {
-      {L"Caption", VT_EMPTY, S_OK, "hello", VT_BSTR},   {L"caption", VT_BSTR, S_OK, "hello", VT_BSTR},
-      {L"Count", VT_I4, S_OK, "42", VT_I4},             {L"Count", VT_I2, S_OK, "42", VT_I2},
-      {L"Count", VT_BSTR, S_OK, "42", VT_BSTR},         {L"Flag", VT_BOOL, S_OK, "-1", VT_BOOL},
-      {L"Colour", VT_UI4, S_OK, "16711935", VT_UI4},    {L"Ratio", VT_R4, S_OK, "2.5", VT_R4},
-      {L"Missing", VT_I4, E_INVALIDARG, "", VT_I4},     {L"Caption", VT_I4, DISP_E_TYPEMISMATCH, "", VT_I4},
+      {L"Caption", VT_EMPTY, S_OK, "hello", VT_BSTR},
+      {L"caption", VT_BSTR, S_OK, "hello", VT_BSTR},
+      {L"Count", VT_I4, S_OK, "42", VT_I4},
+      {L"Count", VT_I2, S_OK, "42", VT_I2},
+      {L"Count", VT_BSTR, S_OK, "42", VT_BSTR},
+      {L"Flag", VT_BOOL, S_OK, "-1", VT_BOOL},
+      {L"Colour", VT_UI4, S_OK, "16711935", VT_UI4},
+      {L"Ratio", VT_R4, S_OK, "2.5", VT_R4},
+      {L"Missing", VT_I4, E_INVALIDARG, "", VT_I4},
+      {L"Caption", VT_I4, DISP_E_TYPEMISMATCH, "", VT_I4},
       // No type asked: the type the text reads as.
-      {L"Count", VT_EMPTY, S_OK, "42", VT_I4},          {L"Colour", VT_EMPTY, S_OK, "16711935", VT_UI4},
+      {L"Count", VT_EMPTY, S_OK, "42", VT_I4},
+      {L"Colour", VT_EMPTY, S_OK, "16711935", VT_UI4},
       {L"Ratio", VT_EMPTY, S_OK, "2.5", VT_R8},
   };
   for (const auto& read : reads) {

@@ -74,10 +74,10 @@ TEST(FormText, ObjectLinesNameTheFormsControlLibraries) {
 
   const char* malformed[] = {
       "Object = \"{6E0C4A52-3C3B-4B9A-9F7B-2B7C1D1E4A01}#1.0#0\"",              // no file
-      "Object = \"{6E0C4A52-3C3B-4B9A-9F7B-2B7C1D1E4A01}#1#0\"; \"a.ocx\"",       // no minor version
-      "Object = \"{6E0C4A52-3C3B-4B9A}#1.0#0\"; \"a.ocx\"",                      // not a GUID
-      "Object = \"{6E0C4A52-3C3B-4B9A-9F7B-2B7C1D1E4A01}#1.0#zz\"; \"a.ocx\"",    // no locale
-      "Object = {6E0C4A52-3C3B-4B9A-9F7B-2B7C1D1E4A01}#1.0#0; a.ocx",              // unquoted
+      "Object = \"{6E0C4A52-3C3B-4B9A-9F7B-2B7C1D1E4A01}#1#0\"; \"a.ocx\"",     // no minor version
+      "Object = \"{6E0C4A52-3C3B-4B9A}#1.0#0\"; \"a.ocx\"",                     // not a GUID
+      "Object = \"{6E0C4A52-3C3B-4B9A-9F7B-2B7C1D1E4A01}#1.0#zz\"; \"a.ocx\"",  // no locale
+      "Object = {6E0C4A52-3C3B-4B9A-9F7B-2B7C1D1E4A01}#1.0#0; a.ocx",           // unquoted
   };
   for (const char* line : malformed) {
     EXPECT_EQ(ErrorNumberOf([&] { ParseFormText(std::string(line) + "\r\nBegin VB.Form F\r\nEnd\r\n", "F"); }), 380)
@@ -164,8 +164,9 @@ TEST(PropertyBag, EveryValueTypeRoundTripsThroughFormText) {
 }
 
 TEST(PropertyBag, ABadValueRaisesError380NamingOwnerKeyAndValue) {
-  const PropertyBag bag(ParseFormText("Begin VB.Form F\r\n   Width = 12x\r\n   Small = 40000\r\nEnd\r\n", "F").properties,
-                        "Form1.Check1");
+  const PropertyBag bag(
+      ParseFormText("Begin VB.Form F\r\n   Width = 12x\r\n   Small = 40000\r\nEnd\r\n", "F").properties,
+      "Form1.Check1");
   for (const char* key : {"Width", "Small"}) {
     try {
       bag.ReadProperty<Integer>(key, 0);
@@ -196,7 +197,7 @@ TEST(PropertyBag, QuotedDatesAreIsoTextInEveryLocale) {
     const char* text;
     double serial;
   } dates[] = {{"\"2024-02-29 18:00\"", 45351.75}, {"\"2024-02-29T18:00:00\"", 45351.75}, {"\"1899-12-30\"", 0},
-               {"\"1899-12-29 06:00\"", -1.25}, {"\"0100-01-01\"", -657434}, {"\"9999-12-31\"", 2958465}};
+               {"\"1899-12-29 06:00\"", -1.25},    {"\"0100-01-01\"", -657434},           {"\"9999-12-31\"", 2958465}};
   for (const auto& date : dates) {
     EXPECT_EQ(BagWithValue(date.text).ReadProperty<Date>("Value", Date()), Date(date.serial)) << date.text;
   }

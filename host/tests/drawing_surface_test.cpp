@@ -93,8 +93,10 @@ TEST_F(Canvas, PSetAndPointWorkInScaleUnits) {
       {"pixels", [](DrawingSurface&) {}, 30, 40, {30, 40}},
       {"user 100 x 75", [](DrawingSurface& s) { s.Scale().Scale(0, 0, 100, 75); }, 10, 20, {20, 40}},
       {"user, origin moved", [](DrawingSurface& s) { s.Scale().Scale(-50, -50, 50, 25); }, 0, 0, {100, 100}},
-      {"twips", [](DrawingSurface& s) { s.Scale().SetMode(vbTwips, s.ClientSize()); },
-       static_cast<Single>(50 * Screen().TwipsPerPixelX()), static_cast<Single>(60 * Screen().TwipsPerPixelY()),
+      {"twips",
+       [](DrawingSurface& s) { s.Scale().SetMode(vbTwips, s.ClientSize()); },
+       static_cast<Single>(50 * Screen().TwipsPerPixelX()),
+       static_cast<Single>(60 * Screen().TwipsPerPixelY()),
        {50, 60}},
   };
   for (const Case& c : cases) {
@@ -150,7 +152,11 @@ TEST_F(Canvas, CircleDrawsArcsEllipsesAndRadiusLines) {
   const CirclePixels cases[] = {
       {"whole circle", {}, {}, {}, {{140, 75}, {60, 75}, {100, 35}, {100, 115}}, {{100, 75}}},
       {"upper right quarter", 0.0, kPi / 2, {}, {{139, 70}, {128, 47}, {110, 36}}, {{60, 75}, {100, 115}, {100, 75}}},
-      {"pie from top to left", -kPi / 2, -kPi, {}, {{72, 47}, {100, 75}, {100, 55}, {80, 75}},
+      {"pie from top to left",
+       -kPi / 2,
+       -kPi,
+       {},
+       {{72, 47}, {100, 75}, {100, 55}, {80, 75}},
        {{140, 75}, {120, 75}, {100, 95}, {128, 47}}},
       {"arc with one radius", -kPi / 2, kPi, {}, {{100, 55}, {72, 47}}, {{80, 75}, {140, 75}, {128, 47}}},
       {"flat ellipse", {}, {}, 0.5, {{140, 75}, {100, 55}}, {{100, 35}}},
@@ -337,7 +343,10 @@ TEST_F(Canvas, InvalidPropertyValuesRaiseError380AndKeepTheValue) {
       {"FontSize", [&] { s.SetFontSize(12); }, [&] { s.SetFontSize(0); }},
       {"FillColor", [&] { s.SetFillColor(vbButtonFace); }, [&] { s.SetFillColor(0x05000000); }},
       {"MaskColor", [&] { s.SetMaskColor(kRed); }, [&] { s.SetMaskColor(0x800000FF); }},
-      {"MouseIcon", [&] { s.SetMouseIcon(nullptr); }, [&] { s.SetMouseIcon(SolidPicture(kRed, {4, 4}).Get()); }},
+      {"MouseIcon", [&] { s.SetMouseIcon(nullptr); },
+       [&] {
+         s.SetMouseIcon(SolidPicture(kRed, {4, 4}).Get());
+       }},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ErrorNumberOf(c.valid), 0) << c.property;
@@ -357,7 +366,7 @@ TEST_F(Canvas, MousePointerChoosesTheCursorOverTheClientArea) {
                  MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     return GetCursor();
   };
-  const std::pair<Integer, LPCSTR> standard[] = {{1, IDC_ARROW}, {2, IDC_CROSS},   {3, IDC_IBEAM},
+  const std::pair<Integer, LPCSTR> standard[] = {{1, IDC_ARROW},  {2, IDC_CROSS}, {3, IDC_IBEAM},
                                                  {7, IDC_SIZENS}, {11, IDC_WAIT}, {13, IDC_APPSTARTING}};
   for (const auto& [pointer, cursor] : standard) {
     surface().SetMousePointer(pointer);
@@ -375,8 +384,8 @@ TEST_F(Canvas, MousePointerChoosesTheCursorOverTheClientArea) {
   description.picType = PICTYPE_ICON;
   description.icon.hicon = CreateIconIndirect(&info);
   ComPtr<IPictureDisp> icon;
-  ASSERT_HRESULT_SUCCEEDED(OleCreatePictureIndirect(&description, IID_IPictureDisp, TRUE,
-                                                    reinterpret_cast<void**>(icon.GetAddressOf())));
+  ASSERT_HRESULT_SUCCEEDED(
+      OleCreatePictureIndirect(&description, IID_IPictureDisp, TRUE, reinterpret_cast<void**>(icon.GetAddressOf())));
   surface().SetMouseIcon(icon.Get());
   surface().SetMousePointer(vbCustom);
   EXPECT_EQ(cursorShown(), description.icon.hicon);

@@ -86,7 +86,8 @@ std::vector<HWND> FocusAfterKeys(TabForm& form, Integer startOption, std::vector
 TEST(FormFocus, TabFollowsTabIndexThroughUserControlsAndStopsOnlyAtTheSelectedOption) {
   TabForm form;
   form.Load();
-  const std::vector<HWND> expected{form.Probe1->hWnd(), form.Text1.hWnd(), form.Command1.hWnd(), form.Option1(0).hWnd()};
+  const std::vector<HWND> expected{form.Probe1->hWnd(), form.Text1.hWnd(), form.Command1.hWnd(),
+                                   form.Option1(0).hWnd()};
   EXPECT_EQ(FocusAfterKeys(form, 0, {VK_TAB, VK_TAB, VK_TAB, VK_TAB}), expected);
   EXPECT_TRUE(form.clicks.empty()) << "Tab selects nothing";
 }

@@ -43,7 +43,8 @@ class TestForm : public Form {
   explicit TestForm(Log& log) : Form("TestForm"), log_(log) {
     Command1.Click.Connect([this] { log_.push_back("Command1_Click"); });
     Check1.On(&CheckBox::Click, [this](Integer Index) { log_.push_back("Check1_Click " + std::to_string(Index)); });
-    Option1.On(&OptionButton::Click, [this](Integer Index) { log_.push_back("Option1_Click " + std::to_string(Index)); });
+    Option1.On(&OptionButton::Click,
+               [this](Integer Index) { log_.push_back("Option1_Click " + std::to_string(Index)); });
     menuFile.Click.Connect([this] { log_.push_back("menuFile_Click " + std::to_string(mnuFile(0).Checked())); });
     mnuFile.On(&Menu::Click, [this](Integer Index) { log_.push_back("mnuFile_Click " + std::to_string(Index)); });
     Timer1.Timer.Connect([this] { ++ticks; });
@@ -343,7 +344,8 @@ struct ToolTipSearch {
 
 BOOL CALLBACK FindToolTip(HWND window, LPARAM lParam) {
   auto& search = *reinterpret_cast<ToolTipSearch*>(lParam);
-  if (lstrcmpiA(ClassOf(window).c_str(), TOOLTIPS_CLASSA) != 0 || GetWindow(window, GW_OWNER) != search.owner) return TRUE;
+  if (lstrcmpiA(ClassOf(window).c_str(), TOOLTIPS_CLASSA) != 0 || GetWindow(window, GW_OWNER) != search.owner)
+    return TRUE;
   search.found = window;
   return FALSE;
 }
@@ -487,7 +489,8 @@ TEST_F(FormTest, TimerTicksOnlyWhileEnabled) {
 
 // The colour of the pixel at (x, y) of a BMP file; CLR_INVALID when unreadable.
 COLORREF PixelOfImageFile(const std::string& path, int x, int y) {
-  const UniqueBitmap image(static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
+  const UniqueBitmap image(
+      static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
   if (!image) return CLR_INVALID;
   const UniqueDC memory(CreateCompatibleDC(nullptr));
   const SelectedObject selected(memory.get(), image.get());
@@ -505,7 +508,8 @@ TEST_F(FormTest, TheCapturedImageShowsTheBackColourAndTheLine) {
   POINT client{0, 0};
   ClientToScreen(form.hWnd(), &client);
   const auto pixelAtTwips = [&](int x, int y) {
-    return PixelOfImageFile(path, client.x - bounds.left + PixelsFromTwipsX(x), client.y - bounds.top + PixelsFromTwipsY(y));
+    return PixelOfImageFile(path, client.x - bounds.left + PixelsFromTwipsX(x),
+                            client.y - bounds.top + PixelsFromTwipsY(y));
   };
   EXPECT_EQ(pixelAtTwips(5900, 3500), RGB(0xC0, 0xFF, 0xC0)) << "BackColor &H00C0FFC0&, away from every control";
   EXPECT_EQ(pixelAtTwips(1500, 2400), RGB(0xFF, 0, 0)) << "Line1, BorderColor &H000000FF&";

@@ -36,7 +36,8 @@ TEST(UniqueHandle, ReleaseHandsTheHandleOverWithoutFreeingIt) {
 }
 
 TEST(ApplyWindowRegion, TheWindowOwnsTheRegionOnlyWhenTheCallSucceeds) {
-  const UniqueWindow window(CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr));
+  const UniqueWindow window(
+      CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr));
   ASSERT_TRUE(window);
   EXPECT_TRUE(ApplyWindowRegion(window.get(), UniqueRgn(CreateRectRgn(0, 0, 10, 10)), false));
   const UniqueRgn readBack(CreateRectRgn(0, 0, 0, 0));
@@ -51,7 +52,8 @@ TEST(ApplyWindowRegion, TheWindowOwnsTheRegionOnlyWhenTheCallSucceeds) {
 TEST(UniqueWindow, DestroysTheWindow) {
   HWND raw = nullptr;
   {
-    const UniqueWindow window(CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr));
+    const UniqueWindow window(
+        CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr));
     raw = window.get();
     EXPECT_TRUE(IsWindow(raw));
   }

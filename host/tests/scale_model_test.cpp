@@ -77,8 +77,9 @@ TEST(ScaleModel, ConvertsLengthsBetweenUnitsThroughTheUserScale) {
   ScaleModel scale;
   scale.Scale(0, 0, 600, 360);  // 10 twips a unit
   const Case cases[] = {
-      {1440, vbTwips, vbInches, 1},      {2540, vbHimetric, vbTwips, 1440}, {72, vbPoints, vbInches, 1},
-      {10, vbCentimeters, vbMillimeters, 100}, {3, vbCharacters, vbTwips, 360}, {100, vbUser, vbTwips, 1000},
+      {1440, vbTwips, vbInches, 1},    {2540, vbHimetric, vbTwips, 1440},
+      {72, vbPoints, vbInches, 1},     {10, vbCentimeters, vbMillimeters, 100},
+      {3, vbCharacters, vbTwips, 360}, {100, vbUser, vbTwips, 1000},
       {1000, vbTwips, vbUser, 100},
   };
   for (const Case& c : cases) {

@@ -25,10 +25,11 @@ CreationContext FormControlSite::Create(const ObjectDescription& description, co
   containerWindow_ = context.parentWindow;
   RefreshAmbient();
   const PropertyBag placement(description.properties, context.form.Name() + "." + description.name);
-  const RECT pixels{PixelsFromTwipsX(placement.ReadProperty<Long>("Left", 0)),
-                    PixelsFromTwipsY(placement.ReadProperty<Long>("Top", 0)),
-                    PixelsFromTwipsX(placement.ReadProperty<Long>("Left", 0) + placement.ReadProperty<Long>("Width", 1200)),
-                    PixelsFromTwipsY(placement.ReadProperty<Long>("Top", 0) + placement.ReadProperty<Long>("Height", 1200))};
+  const RECT pixels{
+      PixelsFromTwipsX(placement.ReadProperty<Long>("Left", 0)),
+      PixelsFromTwipsY(placement.ReadProperty<Long>("Top", 0)),
+      PixelsFromTwipsX(placement.ReadProperty<Long>("Left", 0) + placement.ReadProperty<Long>("Width", 1200)),
+      PixelsFromTwipsY(placement.ReadProperty<Long>("Top", 0) + placement.ReadProperty<Long>("Height", 1200))};
   visible_ = static_cast<bool>(placement.ReadProperty<Boolean>("Visible", True));
   control_ = factory_();
   control_->Attach(*this, pixels);

@@ -25,8 +25,8 @@ inline Integer ButtonsHeld(WPARAM keys) {
 // The Shift argument of MK_ key flags, which hold Shift and Ctrl; where Alt
 // is held comes from the caller (mouse messages do not carry it).
 inline Integer ShiftOf(WPARAM keys, bool altHeld) {
-  return static_cast<Integer>(((keys & MK_SHIFT) != 0 ? vbShiftMask : 0) |
-                              ((keys & MK_CONTROL) != 0 ? vbCtrlMask : 0) | (altHeld ? vbAltMask : 0));
+  return static_cast<Integer>(((keys & MK_SHIFT) != 0 ? vbShiftMask : 0) | ((keys & MK_CONTROL) != 0 ? vbCtrlMask : 0) |
+                              (altHeld ? vbAltMask : 0));
 }
 
 }  // namespace host

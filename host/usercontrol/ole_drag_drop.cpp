@@ -7,9 +7,7 @@ HRESULT DropTarget::DragEnter(IDataObject* data, DWORD keys, POINTL at, DWORD* e
   return Raise(keys, at, effect, vbEnter);
 }
 
-HRESULT DropTarget::DragOver(DWORD keys, POINTL at, DWORD* effect) noexcept {
-  return Raise(keys, at, effect, vbOver);
-}
+HRESULT DropTarget::DragOver(DWORD keys, POINTL at, DWORD* effect) noexcept { return Raise(keys, at, effect, vbOver); }
 
 // OLE tells no position on leaving: the cursor's is the one.
 HRESULT DropTarget::DragLeave() noexcept {

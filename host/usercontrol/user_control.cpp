@@ -199,13 +199,18 @@ LRESULT UserControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       surface_.Resized();
       RaiseResize();
       return 0;
-    case WM_PAINT: Paint(); return 0;
-    case WM_ERASEBKGND: return surface_.EraseBackground(reinterpret_cast<HDC>(wParam));
-    case WM_GETFONT: return reinterpret_cast<LRESULT>(surface_.FontHandle());
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_ERASEBKGND:
+      return surface_.EraseBackground(reinterpret_cast<HDC>(wParam));
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(surface_.FontHandle());
     case WM_SETCURSOR:
       if (surface_.SetCursorForHit(lParam)) return TRUE;
       return DefWindowProcA(window_.get(), message, wParam, lParam);
-    case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_GETDLGCODE:
+      return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
@@ -215,17 +220,22 @@ LRESULT UserControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDBLCLK:
-    case WM_MOUSEMOVE: return MouseMessage(message, wParam, lParam);
+    case WM_MOUSEMOVE:
+      return MouseMessage(message, wParam, lParam);
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
     case WM_KEYUP:
     case WM_SYSKEYUP:
-    case WM_CHAR: return KeyMessage(message, wParam, lParam);
-    case WM_SETFOCUS: RunEventHandler([this] { UserControl_GotFocus(); }); return 0;
+    case WM_CHAR:
+      return KeyMessage(message, wParam, lParam);
+    case WM_SETFOCUS:
+      RunEventHandler([this] { UserControl_GotFocus(); });
+      return 0;
     case WM_PARENTNOTIFY:
       if (LOWORD(wParam) == WM_CREATE) AdoptConstituent(reinterpret_cast<HWND>(lParam));
       return 0;
-    default: return DefWindowProcA(window_.get(), message, wParam, lParam);
+    default:
+      return DefWindowProcA(window_.get(), message, wParam, lParam);
   }
 }
 

@@ -123,10 +123,10 @@ class UserControl : private OleDragEvents {
   virtual void UserControl_OLEStartDrag(DataObject& /*Data*/, Long& /*AllowedEffects*/) {}
   virtual void UserControl_OLEGiveFeedback(Long& /*Effect*/, Boolean& /*DefaultCursors*/) {}
   virtual void UserControl_OLECompleteDrag(Long& /*Effect*/) {}
-  virtual void UserControl_OLEDragOver(IDataObject* /*Data*/, Long& /*Effect*/, Integer& /*Button*/,
-                                       Integer& /*Shift*/, Single& /*X*/, Single& /*Y*/, Integer& /*State*/) {}
-  virtual void UserControl_OLEDragDrop(IDataObject* /*Data*/, Long& /*Effect*/, Integer& /*Button*/,
-                                       Integer& /*Shift*/, Single& /*X*/, Single& /*Y*/) {}
+  virtual void UserControl_OLEDragOver(IDataObject* /*Data*/, Long& /*Effect*/, Integer& /*Button*/, Integer& /*Shift*/,
+                                       Single& /*X*/, Single& /*Y*/, Integer& /*State*/) {}
+  virtual void UserControl_OLEDragDrop(IDataObject* /*Data*/, Long& /*Effect*/, Integer& /*Button*/, Integer& /*Shift*/,
+                                       Single& /*X*/, Single& /*Y*/) {}
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);

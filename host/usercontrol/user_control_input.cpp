@@ -20,11 +20,14 @@ Integer ButtonOf(UINT message) {
   switch (message) {
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
-    case WM_RBUTTONDBLCLK: return vbRightButton;
+    case WM_RBUTTONDBLCLK:
+      return vbRightButton;
     case WM_MBUTTONDOWN:
     case WM_MBUTTONUP:
-    case WM_MBUTTONDBLCLK: return vbMiddleButton;
-    default: return vbLeftButton;
+    case WM_MBUTTONDBLCLK:
+      return vbMiddleButton;
+    default:
+      return vbLeftButton;
   }
 }
 
@@ -40,7 +43,9 @@ LRESULT UserControl::MouseMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   Single x = surface_.XFromPixel(GET_X_LPARAM(lParam));
   Single y = surface_.YFromPixel(GET_Y_LPARAM(lParam));
   switch (message) {
-    case WM_MOUSEMOVE: RunEventHandler([&] { UserControl_MouseMove(button, shift, x, y); }); break;
+    case WM_MOUSEMOVE:
+      RunEventHandler([&] { UserControl_MouseMove(button, shift, x, y); });
+      break;
     case WM_LBUTTONDBLCLK:
       doubleClicked_ = true;
       RunEventHandler([this] { UserControl_DblClick(); });

@@ -23,7 +23,9 @@ using testing::WindowRegion;
 UniqueRgn Ellipse(int left, int top, int right, int bottom) {
   return UniqueRgn(CreateEllipticRgn(left, top, right, bottom));
 }
-UniqueRgn Rectangle(int left, int top, int right, int bottom) { return UniqueRgn(CreateRectRgn(left, top, right, bottom)); }
+UniqueRgn Rectangle(int left, int top, int right, int bottom) {
+  return UniqueRgn(CreateRectRgn(left, top, right, bottom));
+}
 UniqueRgn Rounded(int left, int top, int right, int bottom, int width, int height) {
   return UniqueRgn(CreateRoundRectRgn(left, top, right, bottom, width, height));
 }
@@ -55,7 +57,9 @@ TEST_F(ContainerShapingTest, RefreshGivesTheWindowTheBaseShapeOfRegionModeAtItsS
       {"new control: a circle", {}, [] { return Ellipse(0, 0, 100, 100); }},
       {"block", {RegionHow::rnBlock}, [] { return Rectangle(0, 0, 100, 100); }},
       {"rounded, 500 twips corners", {RegionHow::rnBlockRounded}, [] { return Rounded(0, 0, 100, 100, 33, 33); }},
-      {"rounded, 300 x 600 twips", {RegionHow::rnBlockRounded, 300, 600}, [] { return Rounded(0, 0, 100, 100, 20, 40); }},
+      {"rounded, 300 x 600 twips",
+       {RegionHow::rnBlockRounded, 300, 600},
+       [] { return Rounded(0, 0, 100, 100, 20, 40); }},
   };
   for (const auto& c : cases) {
     shaping_.Restore(c.settings);
@@ -93,7 +97,8 @@ TEST_F(ContainerShapingTest, AddedShapesCombineIntoTheBaseByTheirModes) {
       {"rXOR", RegionHow::rnEllipse, [](ContainerShaping& s) { s.AddRectangle(2, 2, 4, 4, RegionWhat::rXOR); },
        [] { return Combined(Ellipse(0, 0, 100, 100), Rounded(50, 50, 100, 100, 0, 0), RGN_XOR); }},
       {"rCOPY keeps the base", RegionHow::rnEllipse,
-       [](ContainerShaping& s) { s.AddRectangle(2, 2, 4, 4, RegionWhat::rCOPY); }, [] { return Ellipse(0, 0, 100, 100); }},
+       [](ContainerShaping& s) { s.AddRectangle(2, 2, 4, 4, RegionWhat::rCOPY); },
+       [] { return Ellipse(0, 0, 100, 100); }},
       {"another value unites", RegionHow::rnBlock, [](ContainerShaping& s) { s.AddEllipse(3, 3, 5, 5, RegionWhat{9}); },
        [] { return Combined(Rectangle(0, 0, 100, 100), Ellipse(75, 75, 125, 125), RGN_OR); }},
       {"in the order added", RegionHow::rnBlock,
@@ -206,8 +211,8 @@ TEST_F(ContainerShapingTest, WithoutANewBaseTheWindowKeepsItsShape) {
   shaping_.Add2PolyRegion(0, 4);
   shaping_.Refresh();
   const POINT triangle[] = {{100, 0}, {100, 100}, {0, 100}};
-  EXPECT_TRUE(WindowShapeIs(Combined(UniqueRgn(CreatePolygonRgn(triangle, 3, ALTERNATE)), Rounded(0, 0, 50, 50, 0, 0),
-                                     RGN_OR)));
+  EXPECT_TRUE(WindowShapeIs(
+      Combined(UniqueRgn(CreatePolygonRgn(triangle, 3, ALTERNATE)), Rounded(0, 0, 50, 50, 0, 0), RGN_OR)));
 }
 
 // The host's way: combine from RegionHandle into a region of its own, then
@@ -323,10 +328,8 @@ TEST_F(ContainerShapingTest, AThousandAddRefreshClearCyclesLeaveNoRegionBehind) 
   live = &made;
   using host::testing::EntryPointReplacement;
   const EntryPointReplacement replaced[] = {
-      {"gdi32", "CreateEllipticRgn", &CountedEllipticRgn},
-      {"gdi32", "CreateRoundRectRgn", &CountedRoundRectRgn},
-      {"gdi32", "CreateRectRgn", &CountedRectRgn},
-      {"gdi32", "DeleteObject", &CountedDeleteObject},
+      {"gdi32", "CreateEllipticRgn", &CountedEllipticRgn}, {"gdi32", "CreateRoundRectRgn", &CountedRoundRectRgn},
+      {"gdi32", "CreateRectRgn", &CountedRectRgn},         {"gdi32", "DeleteObject", &CountedDeleteObject},
       {"user32", "SetWindowRgn", &CountedSetWindowRgn},
   };
   for (int cycle = 0; cycle < 1000; ++cycle) {

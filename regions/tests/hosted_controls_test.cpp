@@ -65,7 +65,9 @@ class HolesForm : public host::Form {
 UniqueRgn Ellipse(int left, int top, int right, int bottom) {
   return UniqueRgn(CreateEllipticRgn(left, top, right, bottom));
 }
-UniqueRgn Rectangle(int left, int top, int right, int bottom) { return UniqueRgn(CreateRectRgn(left, top, right, bottom)); }
+UniqueRgn Rectangle(int left, int top, int right, int bottom) {
+  return UniqueRgn(CreateRectRgn(left, top, right, bottom));
+}
 UniqueRgn Combined(UniqueRgn base, const UniqueRgn& added, int mode) {
   CombineRgn(base.get(), base.get(), added.get(), mode);
   return base;
@@ -112,11 +114,12 @@ TEST_F(HostedRegions, StoredValuesAreReadWithTheirDefaults) {
     const char* property;
     double expected;
   } cases[] = {
-      {form_.Ellipse1, "RegionMode", 0},    {form_.Ellipse1, "BoxRoundedX", 500}, {form_.Ellipse1, "BoxRoundedY", 500},
-      {form_.Rounded1, "BoxRoundedY", 600}, {form_.Lower1, "RegionMode", 1},      {form_.Scaled1, "ScaleMode", 0},
-      {form_.Scaled1, "ScaleWidth", 4},     {form_.Scaled1, "ScaleHeight", 4},    {form_.Unscaled1, "ScaleMode", 1},
-      {form_.Unscaled1, "ScaleWidth", 1500}, {form_.Rounded1, "WidthInTwips", 1500},
-      {form_.Default1, "HeightInTwips", 2880},
+      {form_.Ellipse1, "RegionMode", 0},      {form_.Ellipse1, "BoxRoundedX", 500},
+      {form_.Ellipse1, "BoxRoundedY", 500},   {form_.Rounded1, "BoxRoundedY", 600},
+      {form_.Lower1, "RegionMode", 1},        {form_.Scaled1, "ScaleMode", 0},
+      {form_.Scaled1, "ScaleWidth", 4},       {form_.Scaled1, "ScaleHeight", 4},
+      {form_.Unscaled1, "ScaleMode", 1},      {form_.Unscaled1, "ScaleWidth", 1500},
+      {form_.Rounded1, "WidthInTwips", 1500}, {form_.Default1, "HeightInTwips", 2880},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(c.control.Get(c.property).ToDouble(), c.expected) << c.control.Name() << "." << c.property;
@@ -132,12 +135,19 @@ TEST_F(HostedRegions, AddedShapesInScaleUnitsCombineAtRefresh) {
     UniqueRgn expected;
   } cases[] = {
       {"a rounded hole, rDIFF",
-       [&](ActiveXHost& c) { c.Call("AddRectangle", {one, one, three, three, Variant(Long{3}), Variant(400.0), Variant(400.0)}); },
+       [&](ActiveXHost& c) {
+         c.Call("AddRectangle", {one, one, three, three, Variant(Long{3}), Variant(400.0), Variant(400.0)});
+       },
        Combined(Ellipse(0, 0, 100, 100), UniqueRgn(CreateRoundRectRgn(25, 25, 75, 75, 27, 27)), RGN_DIFF)},
       {"an ellipse, Rw omitted: united",
-       [&](ActiveXHost& c) { c.Call("AddEllipse", {zero, zero, two, two}); },
+       [&](ActiveXHost& c) {
+         c.Call("AddEllipse", {zero, zero, two, two});
+       },
        Combined(Ellipse(0, 0, 100, 100), Ellipse(0, 0, 50, 50), RGN_OR)},
-      {"rCOPY leaves the base", [&](ActiveXHost& c) { c.Call("AddEllipse", {zero, zero, two, two, Variant(Long{4})}); },
+      {"rCOPY leaves the base",
+       [&](ActiveXHost& c) {
+         c.Call("AddEllipse", {zero, zero, two, two, Variant(Long{4})});
+       },
        Ellipse(0, 0, 100, 100)},
   };
   for (const auto& c : cases) {
@@ -164,8 +174,8 @@ TEST_F(HostedRegions, AHostCombinesFromRegionHandleAndRefreshesWithItsRegion) {
         << round;
     const Long given = static_cast<Long>(reinterpret_cast<LONG_PTR>(hostRegion.release()));
     form_.Block1.Call("Refresh", {Variant(given)});
-    EXPECT_TRUE(WindowShapeIs(WindowOf(form_.Block1),
-                              Combined(Rectangle(0, 0, 100, 100), Ellipse(20, 20, 80, 80), RGN_DIFF)));
+    EXPECT_TRUE(
+        WindowShapeIs(WindowOf(form_.Block1), Combined(Rectangle(0, 0, 100, 100), Ellipse(20, 20, 80, 80), RGN_DIFF)));
     EXPECT_EQ(form_.Block1.Get("RegionHandle").ToLong(), handle);
   }
 }
@@ -205,7 +215,8 @@ TEST_F(HostedRegions, ControlsListsTheControlsPlacedInside) {
   ASSERT_EQ(host::GetProperty(*inside.Get(), "Count").ToLong(), 1);
   ComPtr<IDispatch> first;
   first.Attach(host::CallMethod(*inside.Get(), "Item", {Variant(Long{0})}).ToObject());
-  EXPECT_EQ(host::GetProperty(*first.Get(), "hWnd").ToLong(), static_cast<Long>(reinterpret_cast<LONG_PTR>(form_.Inside1.hWnd())));
+  EXPECT_EQ(host::GetProperty(*first.Get(), "hWnd").ToLong(),
+            static_cast<Long>(reinterpret_cast<LONG_PTR>(form_.Inside1.hWnd())));
   EXPECT_EQ(host::testing::ErrorNumberOf([&] { host::CallMethod(*inside.Get(), "Item", {Variant(Long{1})}); }), 9);
 }
 
@@ -239,7 +250,8 @@ TEST_F(HostedRegions, SavedValuesLoadIntoANewControl) {
   PICTDESC bitmap{sizeof(PICTDESC), PICTYPE_BITMAP};
   bitmap.bmp.hbitmap = CreateBitmap(4, 4, 1, 32, nullptr);
   ComPtr<IDispatch> picture;
-  ASSERT_EQ(OleCreatePictureIndirect(&bitmap, IID_IDispatch, TRUE, reinterpret_cast<void**>(picture.GetAddressOf())), S_OK);
+  ASSERT_EQ(OleCreatePictureIndirect(&bitmap, IID_IDispatch, TRUE, reinterpret_cast<void**>(picture.GetAddressOf())),
+            S_OK);
   form_.Scaled1.Put("Picture", Variant(picture.Get()));
   const ComPtr<host::ComPropertyBag> bag = Saved(*form_.Scaled1.ControlObject());
   ComPtr<IDispatch> copy;
@@ -270,8 +282,8 @@ TEST(ForeignContainer, TheSystemsControlHostWindowHoldsACircularRegionContainer)
   EXPECT_TRUE(WindowShapeIs(box.ControlWindow(), Ellipse(0, 0, 90, 90)));
   ComPtr<IDispatch> control;
   ASSERT_EQ(box.Control()->QueryInterface(IID_PPV_ARGS(&control)), S_OK);
-  host::CallMethod(*control.Get(), "AddEllipse", {Variant(0.0), Variant(0.0), Variant(450.0), Variant(450.0),
-                                                   Variant(Long{3})});
+  host::CallMethod(*control.Get(), "AddEllipse",
+                   {Variant(0.0), Variant(0.0), Variant(450.0), Variant(450.0), Variant(Long{3})});
   host::CallMethod(*control.Get(), "Refresh");
   EXPECT_TRUE(WindowShapeIs(box.ControlWindow(), Combined(Ellipse(0, 0, 90, 90), Ellipse(0, 0, 30, 30), RGN_DIFF)));
 }
@@ -294,9 +306,9 @@ TEST(HostedTransparent, CutsItsShapeOutOfTheFormAtItsOffsetFromTheFormsWindow) {
   UniqueRgn shown(CreateRectRgn(0, 0, 0, 0));
   ASSERT_NE(GetWindowRgn(form.hWnd(), shown.get()), ERROR);
   CombineRgn(shown.get(), shown.get(), area.get(), RGN_AND);
-  EXPECT_TRUE(host::testing::SameArea(shown.get(), Combined(Rectangle(dx - 10, dy - 10, dx + 110, dy + 60),
-                                                            Ellipse(dx, dy, dx + 100, dy + 50), RGN_DIFF)
-                                                       .get()));
+  EXPECT_TRUE(host::testing::SameArea(
+      shown.get(),
+      Combined(Rectangle(dx - 10, dy - 10, dx + 110, dy + 60), Ellipse(dx, dy, dx + 100, dy + 50), RGN_DIFF).get()));
   for (const char* property : {"RegionMode", "WhatTransparent", "BoxRoundedX", "BoxRoundedY"}) {
     EXPECT_EQ(host::testing::ErrorNumberOf([&] { form.Hole1.Put(property, Variant(Long{1})); }), 383) << property;
   }

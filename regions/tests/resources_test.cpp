@@ -37,8 +37,9 @@ TEST(LibraryResources, TheVersionInformationNamesTheLibraryAndAnnouncesSelfRegis
     const char* key;
     const char* value;
   } strings[] = {
-      {"FileVersion", "1.00"},        {"ProductVersion", "1.00"}, {"InternalName", "Regions"},
-      {"OriginalFilename", "Regions.ocx"}, {"ProductName", "Shapecraft"}, {"OLESelfRegister", ""},
+      {"FileVersion", "1.00"},       {"ProductVersion", "1.00"},
+      {"InternalName", "Regions"},   {"OriginalFilename", "Regions.ocx"},
+      {"ProductName", "Shapecraft"}, {"OLESelfRegister", ""},
   };
   for (const auto& s : strings) {
     const std::string key = std::string("\\StringFileInfo\\040904B0\\") + s.key;

@@ -44,8 +44,9 @@ DWORD ExitCodeOf(std::string commandLine) {
   return exitCode;
 }
 
-DWORD Regsvr32(const std::string& options) { return ExitCodeOf("regsvr32 /s " + options + " \"" + LibraryPath() + "\""); }
-
+DWORD Regsvr32(const std::string& options) {
+  return ExitCodeOf("regsvr32 /s " + options + " \"" + LibraryPath() + "\"");
+}
 
 class RegionsServer : public ::testing::Test {
  protected:
@@ -102,7 +103,8 @@ TEST_F(RegionsServer, Regsvr32RegistersBothClassesForCreationByProgIdAndUnregist
     EXPECT_EQ(ClassesRootValue(key + "\\InprocServer32"), LibraryPath()) << key;
     EXPECT_EQ(ClassesRootValue(key + "\\Control"), "") << key;
     EXPECT_EQ(ClassesRootValue(key + "\\ToolboxBitmap32"), LibraryPath() + c.bitmap) << key;
-    EXPECT_EQ(std::stoul(ClassesRootValue(key + "\\MiscStatus\\1")) & OLEMISC_SETCLIENTSITEFIRST, OLEMISC_SETCLIENTSITEFIRST);
+    EXPECT_EQ(std::stoul(ClassesRootValue(key + "\\MiscStatus\\1")) & OLEMISC_SETCLIENTSITEFIRST,
+              OLEMISC_SETCLIENTSITEFIRST);
     CLSID found{};
     ASSERT_EQ(CLSIDFromProgID(c.progId, &found), S_OK) << key;
     ComPtr<IDispatch> object;
@@ -125,7 +127,9 @@ TEST_F(RegionsServer, AScriptSettingAShapingPropertyOfRegionTransparentTrapsErro
   for (const char* property : {"RegionMode", "WhatTransparent", "BoxRoundedX", "BoxRoundedY"}) {
     std::ofstream(script) << "Set hole = CreateObject(\"Shapecraft.RegionTransparent\")\r\n"
                              "On Error Resume Next\r\n"
-                             "hole." << property << " = 2\r\n"
+                             "hole."
+                          << property
+                          << " = 2\r\n"
                              "WScript.Quit Err.Number\r\n";
     EXPECT_EQ(ExitCodeOf(std::string("cscript //nologo ") + script), 383u) << property;
   }

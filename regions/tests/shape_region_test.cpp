@@ -28,8 +28,10 @@ class CreateShapeRegionTest : public ::testing::Test {
 
 host::UniqueRgn Expected(Integer shape, RECT box, SIZE corner = {}) {
   switch (shape) {
-    case shape::kEllipse: return host::UniqueRgn(CreateEllipticRgn(box.left, box.top, box.right, box.bottom));
-    case shape::kRectangle: return host::UniqueRgn(CreateRectRgn(box.left, box.top, box.right, box.bottom));
+    case shape::kEllipse:
+      return host::UniqueRgn(CreateEllipticRgn(box.left, box.top, box.right, box.bottom));
+    case shape::kRectangle:
+      return host::UniqueRgn(CreateRectRgn(box.left, box.top, box.right, box.bottom));
     default:
       return host::UniqueRgn(CreateRoundRectRgn(box.left, box.top, box.right, box.bottom, corner.cx, corner.cy));
   }
@@ -52,13 +54,28 @@ TEST_F(CreateShapeRegionTest, ConvertsTwipsOrScaleUnitsToPixelsRoundingHalvesToE
       {"1500 x 750 twips", shape::kEllipse, {0, 0, 1500, 750}, true, nullptr, {0, 0, 100, 50}, {}},
       {"twips at half pixels", shape::kRectangle, {22.5f, 37.5f, 157.5f, 172.5f}, true, nullptr, {2, 2, 10, 12}, {}},
       {"pixels, rounded", shape::kRectangle, {0.5f, 1.5f, 10.5f, 11.5f}, false, nullptr, {0, 2, 10, 12}, {}},
-      {"corners of 500 twips", shape::kRoundedRectangle, {0, 0, 1500, 1500, 500, 500}, true, nullptr,
-       {0, 0, 100, 100}, {33, 33}},
-      {"pixel corners", shape::kRoundedRectangle, {0, 0, 100, 100, 20.5f, 21.5f}, false, nullptr,
-       {0, 0, 100, 100}, {20, 22}},
+      {"corners of 500 twips",
+       shape::kRoundedRectangle,
+       {0, 0, 1500, 1500, 500, 500},
+       true,
+       nullptr,
+       {0, 0, 100, 100},
+       {33, 33}},
+      {"pixel corners",
+       shape::kRoundedRectangle,
+       {0, 0, 100, 100, 20.5f, 21.5f},
+       false,
+       nullptr,
+       {0, 0, 100, 100},
+       {20, 22}},
       {"scale units", shape::kEllipse, {1, 1, 3, 2}, true, &kFourUnitsOver1200Twips, {20, 20, 60, 40}, {}},
-      {"scale units, corners still twips", shape::kRoundedRectangle, {0, 0, 4, 4, 300, 150}, true,
-       &kFourUnitsOver1200Twips, {0, 0, 80, 80}, {20, 10}},
+      {"scale units, corners still twips",
+       shape::kRoundedRectangle,
+       {0, 0, 4, 4, 300, 150},
+       true,
+       &kFourUnitsOver1200Twips,
+       {0, 0, 80, 80},
+       {20, 10}},
   };
   for (const auto& c : cases) {
     ScaleSource source(c.scale != nullptr ? *c.scale : kNoScale);

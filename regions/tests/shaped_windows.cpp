@@ -61,8 +61,8 @@ HRESULT ScaleSource::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VA
 }
 
 host::UniqueWindow PopupWindow(int width, int height) {
-  host::UniqueWindow window(
-      CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, 40, 40, width, height, nullptr, nullptr, nullptr, nullptr));
+  host::UniqueWindow window(CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, 40, 40, width, height, nullptr,
+                                            nullptr, nullptr, nullptr));
   ShowWindow(window.get(), SW_SHOWNOACTIVATE);
   return window;
 }
@@ -76,8 +76,8 @@ TransparentControlWindow::TransparentControlWindow(HWND container, RECT clientPi
     : container_(container),
       userMode_(userMode),
       window_(CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, clientPixels.left, clientPixels.top,
-                              clientPixels.right - clientPixels.left, clientPixels.bottom - clientPixels.top,
-                              container, nullptr, nullptr, nullptr)) {}
+                              clientPixels.right - clientPixels.left, clientPixels.bottom - clientPixels.top, container,
+                              nullptr, nullptr, nullptr)) {}
 
 host::Long TransparentControlWindow::Width() const {
   RECT bounds{};

@@ -81,7 +81,7 @@ std::vector<Entry> EntriesOf(ITypeInfo& type) {
     const char* access = function->invkind == INVOKE_PROPERTYGET      ? "get"
                          : function->invkind == INVOKE_PROPERTYPUT    ? "put"
                          : function->invkind == INVOKE_PROPERTYPUTREF ? "putref"
-                                                                       : "call";
+                                                                      : "call";
     if (!entries.empty() && entries.back().id == function->memid) {
       entries.back().access += std::string(" ") + access;
     } else {
@@ -164,18 +164,27 @@ TEST(ShapecraftTypeLibrary, EnumerationMembersHaveTheValuesTheCodeUses) {
   using Members = std::vector<std::pair<std::string, LONG>>;
   const auto value = [](auto member) { return static_cast<LONG>(member); };
   const std::map<std::string, Members> enumerations = {
-      {"RegionHow", {{"rnEllipse", value(RegionHow::rnEllipse)}, {"rnBlock", value(RegionHow::rnBlock)},
-                     {"rnBlockRounded", value(RegionHow::rnBlockRounded)}, {"rnPolygon", value(RegionHow::rnPolygon)}}},
-      {"RegionWhat", {{"rOR", value(RegionWhat::rOR)}, {"rAND", value(RegionWhat::rAND)},
-                      {"rXOR", value(RegionWhat::rXOR)}, {"rDIFF", value(RegionWhat::rDIFF)},
-                      {"rCOPY", value(RegionWhat::rCOPY)}}},
-      {"RegionTransparentHow", {{"rnEllipse", value(RegionTransparentHow::rnEllipse)},
-                                {"rnBlock", value(RegionTransparentHow::rnBlock)},
-                                {"rnBlockRounded", value(RegionTransparentHow::rnBlockRounded)}}},
-      {"RegionWhatTransparent", {{"rwAND", value(RegionWhatTransparent::rwAND)}, {"rwOR", value(RegionWhatTransparent::rwOR)},
-                                 {"rwXOR", value(RegionWhatTransparent::rwXOR)},
-                                 {"rwDIFF", value(RegionWhatTransparent::rwDIFF)},
-                                 {"rwCOPY", value(RegionWhatTransparent::rwCOPY)}}},
+      {"RegionHow",
+       {{"rnEllipse", value(RegionHow::rnEllipse)},
+        {"rnBlock", value(RegionHow::rnBlock)},
+        {"rnBlockRounded", value(RegionHow::rnBlockRounded)},
+        {"rnPolygon", value(RegionHow::rnPolygon)}}},
+      {"RegionWhat",
+       {{"rOR", value(RegionWhat::rOR)},
+        {"rAND", value(RegionWhat::rAND)},
+        {"rXOR", value(RegionWhat::rXOR)},
+        {"rDIFF", value(RegionWhat::rDIFF)},
+        {"rCOPY", value(RegionWhat::rCOPY)}}},
+      {"RegionTransparentHow",
+       {{"rnEllipse", value(RegionTransparentHow::rnEllipse)},
+        {"rnBlock", value(RegionTransparentHow::rnBlock)},
+        {"rnBlockRounded", value(RegionTransparentHow::rnBlockRounded)}}},
+      {"RegionWhatTransparent",
+       {{"rwAND", value(RegionWhatTransparent::rwAND)},
+        {"rwOR", value(RegionWhatTransparent::rwOR)},
+        {"rwXOR", value(RegionWhatTransparent::rwXOR)},
+        {"rwDIFF", value(RegionWhatTransparent::rwDIFF)},
+        {"rwCOPY", value(RegionWhatTransparent::rwCOPY)}}},
   };
   for (const auto& [name, expected] : enumerations) {
     const ComPtr<ITypeInfo> type = TypeNamed(*library.Get(), name.c_str());
@@ -218,8 +227,9 @@ const std::map<std::string, std::string> kContainerHelp = {
      "Returns the reference to the current object, enables you to set specific properties etc.. (Print for example)"},
     {"AddedRegionsCount", "Returns amount of regions added in run-time. (The first region starts with index 0)"},
     {"Click", "Occurs when the user presses and then releases a mouse button over an object."},
-    {"DblClick", "Occurs when the user presses and releases a mouse button and then presses and releases it again over "
-                 "an object."},
+    {"DblClick",
+     "Occurs when the user presses and releases a mouse button and then presses and releases it again over "
+     "an object."},
 };
 
 TEST(ShapecraftTypeLibrary, RegionContainersEntriesComeInOrderWithTheirDescriptions) {
@@ -230,25 +240,63 @@ TEST(ShapecraftTypeLibrary, RegionContainersEntriesComeInOrderWithTheirDescripti
   const ComPtr<ITypeInfo> vtable = VtableOf(*dual.Get());
   ASSERT_TRUE(vtable);
   const std::vector<std::pair<std::string, std::string>> expected = {
-      {"BackColor", "get put"},     {"ForeColor", "get put"},     {"Enabled", "get put"},
-      {"Font", "get putref"},       {"TextWidth", "call"},        {"TextHeight", "call"},
-      {"Size", "call"},             {"ScaleY", "call"},           {"ScaleX", "call"},
-      {"ScaleWidth", "get put"},    {"ScaleTop", "get put"},      {"ScaleMode", "get put"},
-      {"ScaleLeft", "get put"},     {"ScaleHeight", "get put"},   {"Scale_", "call"},
-      {"RightToLeft", "get put"},   {"PSet_", "call"},            {"PopupMenu", "call"},
-      {"Point", "call"},            {"Picture", "get putref"},    {"PaintPicture", "call"},
-      {"OLEDropMode", "get put"},   {"OLEDrag", "call"},          {"MousePointer", "get put"},
-      {"MouseIcon", "get putref"},  {"MaskPicture", "get putref"}, {"MaskColor", "get put"},
-      {"Image", "get"},             {"hWnd", "get"},              {"hdc", "get"},
-      {"FontTransparent", "get put"}, {"FillStyle", "get put"},   {"FillColor", "get put"},
-      {"DrawWidth", "get put"},     {"DrawStyle", "get put"},     {"DrawMode", "get put"},
-      {"CurrentY", "get put"},      {"CurrentX", "get put"},      {"Controls", "get"},
-      {"Cls", "call"},              {"ClipControls", "get"},      {"Circle_", "call"},
-      {"AutoRedraw", "get put"},    {"Refresh", "call"},          {"RegionMode", "get put"},
-      {"BoxRoundedX", "get put"},   {"BoxRoundedY", "get put"},   {"ClearPolyRegion", "call"},
-      {"Add2PolyRegion", "call"},   {"RegionHandle", "get"},      {"ThisObject", "get"},
-      {"ClearAddedRegions", "call"}, {"AddEllipse", "call"},      {"AddRectangle", "call"},
-      {"AddedRegionsCount", "get"}, {"AddedPolyCount", "get"},    {"WidthInTwips", "get"},
+      {"BackColor", "get put"},
+      {"ForeColor", "get put"},
+      {"Enabled", "get put"},
+      {"Font", "get putref"},
+      {"TextWidth", "call"},
+      {"TextHeight", "call"},
+      {"Size", "call"},
+      {"ScaleY", "call"},
+      {"ScaleX", "call"},
+      {"ScaleWidth", "get put"},
+      {"ScaleTop", "get put"},
+      {"ScaleMode", "get put"},
+      {"ScaleLeft", "get put"},
+      {"ScaleHeight", "get put"},
+      {"Scale_", "call"},
+      {"RightToLeft", "get put"},
+      {"PSet_", "call"},
+      {"PopupMenu", "call"},
+      {"Point", "call"},
+      {"Picture", "get putref"},
+      {"PaintPicture", "call"},
+      {"OLEDropMode", "get put"},
+      {"OLEDrag", "call"},
+      {"MousePointer", "get put"},
+      {"MouseIcon", "get putref"},
+      {"MaskPicture", "get putref"},
+      {"MaskColor", "get put"},
+      {"Image", "get"},
+      {"hWnd", "get"},
+      {"hdc", "get"},
+      {"FontTransparent", "get put"},
+      {"FillStyle", "get put"},
+      {"FillColor", "get put"},
+      {"DrawWidth", "get put"},
+      {"DrawStyle", "get put"},
+      {"DrawMode", "get put"},
+      {"CurrentY", "get put"},
+      {"CurrentX", "get put"},
+      {"Controls", "get"},
+      {"Cls", "call"},
+      {"ClipControls", "get"},
+      {"Circle_", "call"},
+      {"AutoRedraw", "get put"},
+      {"Refresh", "call"},
+      {"RegionMode", "get put"},
+      {"BoxRoundedX", "get put"},
+      {"BoxRoundedY", "get put"},
+      {"ClearPolyRegion", "call"},
+      {"Add2PolyRegion", "call"},
+      {"RegionHandle", "get"},
+      {"ThisObject", "get"},
+      {"ClearAddedRegions", "call"},
+      {"AddEllipse", "call"},
+      {"AddRectangle", "call"},
+      {"AddedRegionsCount", "get"},
+      {"AddedPolyCount", "get"},
+      {"WidthInTwips", "get"},
       {"HeightInTwips", "get"},
   };
   const std::vector<Entry> entries = EntriesOf(*vtable.Get());
@@ -266,8 +314,8 @@ TEST(ShapecraftTypeLibrary, OptionalArgumentsAreOptionalVariants) {
   const ComPtr<ITypeInfo> vtable = VtableOf(*TypeNamed(*library.Get(), "_RegionContainer").Get());
   ASSERT_TRUE(vtable);
   const std::map<std::string, int> optionalCounts = {
-      {"ScaleY", 2},       {"ScaleX", 2},          {"Scale_", 4},           {"PopupMenu", 4},
-      {"PaintPicture", 7}, {"Refresh", 1},         {"ClearPolyRegion", 1},  {"ClearAddedRegions", 1},
+      {"ScaleY", 2},       {"ScaleX", 2},       {"Scale_", 4},          {"PopupMenu", 4},
+      {"PaintPicture", 7}, {"Refresh", 1},      {"ClearPolyRegion", 1}, {"ClearAddedRegions", 1},
       {"AddEllipse", 1},   {"AddRectangle", 3},
   };
   for (const Entry& entry : EntriesOf(*vtable.Get())) {
@@ -288,11 +336,27 @@ TEST(ShapecraftTypeLibrary, RegionContainersEventsAreNumberedInOrderWithEveryArg
   const ComPtr<ITypeInfo> events = TypeNamed(*library.Get(), "__RegionContainer");
   ASSERT_TRUE(events);
   const std::vector<std::pair<std::string, int>> expected = {
-      {"Click", 0},          {"DblClick", 0},       {"KeyDown", 2},         {"KeyPress", 1},    {"KeyUp", 2},
-      {"MouseDown", 4},      {"MouseMove", 4},      {"MouseUp", 4},         {"WriteProperties", 1},
-      {"Show", 0},           {"Resize", 0},         {"ReadProperties", 1},  {"Paint", 0},
-      {"OLEStartDrag", 2},   {"OLESetData", 2},     {"OLEGiveFeedback", 2}, {"OLEDragOver", 7},
-      {"OLEDragDrop", 6},    {"OLECompleteDrag", 1}, {"InitProperties", 0}, {"Hide", 0},
+      {"Click", 0},
+      {"DblClick", 0},
+      {"KeyDown", 2},
+      {"KeyPress", 1},
+      {"KeyUp", 2},
+      {"MouseDown", 4},
+      {"MouseMove", 4},
+      {"MouseUp", 4},
+      {"WriteProperties", 1},
+      {"Show", 0},
+      {"Resize", 0},
+      {"ReadProperties", 1},
+      {"Paint", 0},
+      {"OLEStartDrag", 2},
+      {"OLESetData", 2},
+      {"OLEGiveFeedback", 2},
+      {"OLEDragOver", 7},
+      {"OLEDragDrop", 6},
+      {"OLECompleteDrag", 1},
+      {"InitProperties", 0},
+      {"Hide", 0},
   };
   const std::vector<Entry> entries = EntriesOf(*events.Get());
   ASSERT_EQ(entries.size(), expected.size());
@@ -313,9 +377,17 @@ TEST(ShapecraftTypeLibrary, RegionTransparentsEntriesComeInOrderWithoutDescripti
   const ComPtr<ITypeInfo> dual = TypeNamed(*library.Get(), "_RegionTransparent");
   ASSERT_TRUE(dual);
   const std::vector<std::pair<std::string, std::string>> expected = {
-      {"hWnd", "get"},           {"Enabled", "get put"},     {"BackColor", "get put"}, {"Cls", "call"},
-      {"hdc", "get"},            {"RegionMode", "get put"},  {"WhatTransparent", "get put"},
-      {"BoxRoundedX", "get put"}, {"BoxRoundedY", "get put"}, {"WidthInTwips", "get"}, {"HeightInTwips", "get"},
+      {"hWnd", "get"},
+      {"Enabled", "get put"},
+      {"BackColor", "get put"},
+      {"Cls", "call"},
+      {"hdc", "get"},
+      {"RegionMode", "get put"},
+      {"WhatTransparent", "get put"},
+      {"BoxRoundedX", "get put"},
+      {"BoxRoundedY", "get put"},
+      {"WidthInTwips", "get"},
+      {"HeightInTwips", "get"},
   };
   const std::vector<Entry> entries = EntriesOf(*VtableOf(*dual.Get()).Get());
   EXPECT_EQ(NamesAndAccess(entries), expected);

@@ -34,8 +34,8 @@ UniqueRgn Triangle() {  // the load-time points, in RegionContainer2's twips sca
 UniqueRgn RoundedHole() {
   const double w = kBigEllipse.cx;
   const double h = kBigEllipse.cy;
-  return UniqueRgn(CreateRoundRectRgn(Pixels(w / 4), Pixels(h / 4), Pixels(3 * w / 4), Pixels(3 * h / 4), Pixels(400),
-                                      Pixels(400)));
+  return UniqueRgn(
+      CreateRoundRectRgn(Pixels(w / 4), Pixels(h / 4), Pixels(3 * w / 4), Pixels(3 * h / 4), Pixels(400), Pixels(400)));
 }
 UniqueRgn SmallEllipse() {
   const double w = kBigEllipse.cx;
@@ -89,8 +89,12 @@ class Form1Test : public ::testing::Test {
     SendMessageTimeoutA(window, down, keys, where, SMTO_NORMAL, 10000, nullptr);
     SendMessageTimeoutA(window, up, keys & ~(MK_LBUTTON | MK_RBUTTON), where, SMTO_NORMAL, 10000, nullptr);
   }
-  static void LeftClick(HWND window, POINT at = {20, 20}) { Click(window, WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, at); }
-  static void RightClick(HWND window, WPARAM keys = 0) { Click(window, WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON | keys); }
+  static void LeftClick(HWND window, POINT at = {20, 20}) {
+    Click(window, WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, at);
+  }
+  static void RightClick(HWND window, WPARAM keys = 0) {
+    Click(window, WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON | keys);
+  }
 
   StartedProgram program_{BinFolder() + "\\shapetrial.exe", BinFolder()};
   HWND form1_ = nullptr;
@@ -103,7 +107,10 @@ TEST_F(Form1Test, LoadShapesEveryContainerFromItsSettingsAndItsCode) {
     std::size_t count;
     std::function<UniqueRgn()> expected;
   } cases[] = {
-      {kHexagon, 7, [&] { return PolygonOf({{2, 0}, {4, 1}, {4, 3}, {2, 4}, {0, 3}, {0, 1}}, hexagonUnit, hexagonUnit); }},
+      {kHexagon, 7,
+       [&] {
+         return PolygonOf({{2, 0}, {4, 1}, {4, 3}, {2, 4}, {0, 3}, {0, 1}}, hexagonUnit, hexagonUnit);
+       }},
       {kRoundedBox, 2, [] { return ShapeOf(Shape::Rounded, kRoundedBox.cx, kRoundedBox.cy, 500); }},
       {kBigEllipse, 1, BigEllipse},
       {kBanner, 1, [] { return ShapeOf(Shape::Ellipse, kBanner.cx, kBanner.cy); }},
@@ -111,7 +118,8 @@ TEST_F(Form1Test, LoadShapesEveryContainerFromItsSettingsAndItsCode) {
   for (const auto& c : cases) {
     const std::vector<HWND> windows = ControlWindows(form1_, c.size.cx, c.size.cy);
     ASSERT_EQ(windows.size(), c.count) << c.size.cx << " x " << c.size.cy;
-    for (const HWND window : windows) EXPECT_TRUE(ShowsExactly(window, c.expected())) << c.size.cx << " x " << c.size.cy;
+    for (const HWND window : windows)
+      EXPECT_TRUE(ShowsExactly(window, c.expected())) << c.size.cx << " x " << c.size.cy;
   }
 }
 
@@ -145,7 +153,7 @@ TEST_F(Form1Test, TransparentControlsCutTheirShapesOutOfTheirContainers) {
     int mode;
   } holes[] = {
       {{1872, 1092}, Shape::Ellipse, 0, RGN_OR}, {{1752, 1092}, Shape::Ellipse, 0, RGN_OR},
-      {{1692, 972}, Shape::Ellipse, 0, RGN_OR}, {{1332, 552}, Shape::Rounded, 300, RGN_XOR},
+      {{1692, 972}, Shape::Ellipse, 0, RGN_OR},  {{1332, 552}, Shape::Rounded, 300, RGN_XOR},
       {{8352, 1212}, Shape::Block, 0, RGN_XOR},
   };
   UniqueRgn cut(CreateRectRgn(0, 0, 0, 0));
@@ -162,9 +170,9 @@ TEST_F(Form1Test, TransparentControlsCutTheirShapesOutOfTheirContainers) {
   const HWND hole = Only({492, 492});
   ASSERT_NE(pictureBox, nullptr);
   ASSERT_NE(hole, nullptr);
-  EXPECT_TRUE(ShowsExactly(pictureBox, Combined(ShapeOf(Shape::Block, kPictureBox.cx, kPictureBox.cy),
-                                                ShapeOf(Shape::Ellipse, 492, 492, 0, OffsetIn(hole, pictureBox)),
-                                                RGN_DIFF)));
+  EXPECT_TRUE(
+      ShowsExactly(pictureBox, Combined(ShapeOf(Shape::Block, kPictureBox.cx, kPictureBox.cy),
+                                        ShapeOf(Shape::Ellipse, 492, 492, 0, OffsetIn(hole, pictureBox)), RGN_DIFF)));
 }
 
 // After a click has set the scale to 4 x 4, "Poly" still shows the triangle
@@ -194,7 +202,9 @@ TEST_F(Form1Test, OptionButtonsReshapeRegionContainer2) {
 TEST_F(Form1Test, ClicksOnRegionContainer2AddAndRemoveShapes) {
   const HWND bigEllipse = Only(kBigEllipse);
   ASSERT_NE(bigEllipse, nullptr);
-  const auto withBoth = [] { return Combined(Combined(BigEllipse(), RoundedHole(), RGN_DIFF), SmallEllipse(), RGN_OR); };
+  const auto withBoth = [] {
+    return Combined(Combined(BigEllipse(), RoundedHole(), RGN_DIFF), SmallEllipse(), RGN_OR);
+  };
   const struct {
     const char* step;
     std::function<void()> click;
@@ -205,10 +215,12 @@ TEST_F(Form1Test, ClicksOnRegionContainer2AddAndRemoveShapes) {
       {"shift + right: the hole goes", [&] { RightClick(bigEllipse, MK_SHIFT); },
        [] { return Combined(BigEllipse(), SmallEllipse(), RGN_OR); }},
       {"shift + right: the small ellipse goes", [&] { RightClick(bigEllipse, MK_SHIFT); }, BigEllipse},
-      {"left twice", [&] {
+      {"left twice",
+       [&] {
          LeftClick(bigEllipse);
          LeftClick(bigEllipse);
-       }, withBoth},
+       },
+       withBoth},
       {"right: all go", [&] { RightClick(bigEllipse); }, BigEllipse},
   };
   for (const auto& step : steps) {

@@ -40,11 +40,12 @@ host::UniqueRgn ShapeOf(Shape shape, int widthTwips, int heightTwips, int corner
   const int right = at.x + Pixels(widthTwips);
   const int bottom = at.y + Pixels(heightTwips);
   switch (shape) {
-    case Shape::Ellipse: return host::UniqueRgn(CreateEllipticRgn(at.x, at.y, right, bottom));
-    case Shape::Block: return host::UniqueRgn(CreateRectRgn(at.x, at.y, right, bottom));
+    case Shape::Ellipse:
+      return host::UniqueRgn(CreateEllipticRgn(at.x, at.y, right, bottom));
+    case Shape::Block:
+      return host::UniqueRgn(CreateRectRgn(at.x, at.y, right, bottom));
     case Shape::Rounded:
-      return host::UniqueRgn(
-          CreateRoundRectRgn(at.x, at.y, right, bottom, Pixels(cornerTwips), Pixels(cornerTwips)));
+      return host::UniqueRgn(CreateRoundRectRgn(at.x, at.y, right, bottom, Pixels(cornerTwips), Pixels(cornerTwips)));
   }
   return {};
 }
@@ -52,7 +53,8 @@ host::UniqueRgn ShapeOf(Shape shape, int widthTwips, int heightTwips, int corner
 host::UniqueRgn PolygonOf(const std::vector<POINTFLOAT>& vertices, double unitX, double unitY) {
   std::vector<POINT> points;
   for (const POINTFLOAT& vertex : vertices) {
-    points.push_back({static_cast<LONG>(std::nearbyint(unitX * vertex.x)), static_cast<LONG>(std::nearbyint(unitY * vertex.y))});
+    points.push_back(
+        {static_cast<LONG>(std::nearbyint(unitX * vertex.x)), static_cast<LONG>(std::nearbyint(unitY * vertex.y))});
   }
   return host::UniqueRgn(CreatePolygonRgn(points.data(), static_cast<int>(points.size()), ALTERNATE));
 }

@@ -23,7 +23,8 @@ HWND BoxPlacement::Install(Long X, Long Y, WNDPROC procedure) {
   host::ResumeNext resumeNext;
   HWND owner = nullptr;
   resumeNext([&] { owner = getActiveWindow(); });
-  resumeNext([&] { OldWindowProc = host::setWindowLongPtr(owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)); });
+  resumeNext(
+      [&] { OldWindowProc = host::setWindowLongPtr(owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)); });
   BoxLeft = X;
   BoxTop = Y;
   return owner;

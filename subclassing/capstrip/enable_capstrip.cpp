@@ -13,11 +13,16 @@ constexpr int kTextLength = 127;
 // The window style that goes with an item's new identifier.
 LONG StyleFor(host::Long identifier, LONG style) {
   switch (identifier) {
-    case SC_MINIMIZE: return style | WS_MINIMIZEBOX;
-    case SC_MAXIMIZE: return style | WS_MAXIMIZEBOX;
-    case -SC_MAXIMIZE: return style & ~WS_MAXIMIZEBOX;
-    case -SC_MINIMIZE: return style & ~WS_MINIMIZEBOX;
-    default: return style;
+    case SC_MINIMIZE:
+      return style | WS_MINIMIZEBOX;
+    case SC_MAXIMIZE:
+      return style | WS_MAXIMIZEBOX;
+    case -SC_MAXIMIZE:
+      return style & ~WS_MAXIMIZEBOX;
+    case -SC_MINIMIZE:
+      return style & ~WS_MINIMIZEBOX;
+    default:
+      return style;
   }
 }
 
@@ -34,8 +39,8 @@ void EnableCapstrip(host::Form& form, host::Long SysByCommand, host::Boolean Ena
     length = getMenuString(hMenu, static_cast<UINT>(current), buffer.data(), kTextLength, MF_BYCOMMAND);
     if (length == 0) return;
   }
-  const std::string text = host::Trim(NewCaption).empty() ? buffer.substr(0, static_cast<std::size_t>(length))
-                                                          : std::string(NewCaption);
+  const std::string text =
+      host::Trim(NewCaption).empty() ? buffer.substr(0, static_cast<std::size_t>(length)) : std::string(NewCaption);
   const bool enable = static_cast<bool>(EnableMenu);
   const host::Long identifier = enable ? SysByCommand : -SysByCommand;
   const UINT state = enable ? MF_ENABLED : MF_GRAYED;

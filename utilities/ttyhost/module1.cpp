@@ -48,7 +48,7 @@ DWORD AllocOwnConsole() {
 std::string SystemReason(DWORD error) {
   char text[512] = {};
   const DWORD length = ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
-                                       text, sizeof text, nullptr);
+                                        text, sizeof text, nullptr);
   std::string reason(text, length);
   while (!reason.empty() && (reason.back() == '\r' || reason.back() == '\n' || reason.back() == ' ')) reason.pop_back();
   return reason.empty() ? "error " + std::to_string(error) : reason;
@@ -105,12 +105,15 @@ std::optional<std::string> ReadConsoleLine() {
       continue;
     }
     switch (typed->front()) {
-      case LineFeed: break;
+      case LineFeed:
+        break;
       case Backspace:
         if (!line.empty()) line.pop_back();
         break;
-      case CarriageReturn: return line;
-      default: line += *typed;
+      case CarriageReturn:
+        return line;
+      default:
+        line += *typed;
     }
   }
 }

@@ -68,9 +68,7 @@ void DatePicker::UserControl_Initialize() {
 
 void DatePicker::CreatePickerWindow() {
   host::ResumeNext rn;
-  rn([&] {
-    PickerHandle.reset();
-  });
+  rn([&] { PickerHandle.reset(); });
   const DWORD style = WS_CHILD | WS_VISIBLE | FormatBits(PickerFormat) | StyleBits(PickerStyle);
   SetScaleMode(3);
   const host::Single width = ScaleWidth();
@@ -79,7 +77,7 @@ void DatePicker::CreatePickerWindow() {
     const HWND surface = UserControl::hWnd();
     const auto instance = reinterpret_cast<HINSTANCE>(host::getWindowLongPtr(surface, GWLP_HINSTANCE));
     PickerHandle.reset(CreateWindowExA_(0, DATETIMEPICK_CLASSA, "", style, 0, 0, host::CLng(width), host::CLng(height),
-                                    surface, nullptr, instance, nullptr));
+                                        surface, nullptr, instance, nullptr));
   });
 }
 

@@ -42,14 +42,13 @@ void DayGrid::UserControl_Initialize() {
 
 void DayGrid::CreateCalendarWindow() {
   host::ResumeNext rn;
-  rn([&] {
-    CalendarHandle.reset();
-  });
+  rn([&] { CalendarHandle.reset(); });
   const DWORD style = WS_CHILD | WS_VISIBLE | (CalendarStyle == 1 ? MCS_WEEKNUMBERS : 0);
   rn([&] {
     const HWND surface = UserControl::hWnd();
     const auto instance = reinterpret_cast<HINSTANCE>(host::getWindowLongPtr(surface, GWLP_HINSTANCE));
-    CalendarHandle.reset(CreateWindowExA_(0, kCalendarClass, "", style, 0, 0, 0, 0, surface, nullptr, instance, nullptr));
+    CalendarHandle.reset(
+        CreateWindowExA_(0, kCalendarClass, "", style, 0, 0, 0, 0, surface, nullptr, instance, nullptr));
   });
   rn([&] { ApplyCalendarLook(); });
   rn([&] { UserControl_Resize(); });

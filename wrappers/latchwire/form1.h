@@ -26,8 +26,8 @@ class Form1 : public host::Form {
   void Form_Load() override;
 
  private:
-  void LatchwireMe1_WindowMessages(host::LongPtr mhWnd, host::Long& wMsg, host::LongPtr& wParam,
-                                   host::LongPtr& lParam, host::Long wTime);
+  void LatchwireMe1_WindowMessages(host::LongPtr mhWnd, host::Long& wMsg, host::LongPtr& wParam, host::LongPtr& lParam,
+                                   host::Long wTime);
   void TitleBarPressed(host::LongPtr& wParam);
 };
 

@@ -34,9 +34,9 @@ host::Integer IntegerProduct(host::Long a, host::Long b) {
 void AnimatedIcon::UserControl_Initialize() {
   host::ResumeNext rn;
   rn([&] {
-    StaticHandle.reset(CreateWindowExA_(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ICON, 0, 0, kIconPixels, kIconPixels,
-                                        UserControl::hWnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(-1)),
-                                        host::App().hInstance(), nullptr));
+    StaticHandle.reset(CreateWindowExA_(
+        0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ICON, 0, 0, kIconPixels, kIconPixels, UserControl::hWnd(),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(-1)), host::App().hInstance(), nullptr));
   });
 }
 
@@ -50,20 +50,18 @@ void AnimatedIcon::LoadIconImage() {
   });
   if (!found.empty()) {
     rn([&] {
-      IconHandle.reset(static_cast<HICON>(
-          LoadImageA_(nullptr, StoredFileName.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE)));
+      IconHandle.reset(
+          static_cast<HICON>(LoadImageA_(nullptr, StoredFileName.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE)));
     });
   } else if (StoredResourceID != 0) {
     rn([&] {
       const std::string name = std::to_string(StoredResourceID);
-      IconHandle.reset(static_cast<HICON>(
-          LoadImageA_(host::App().hInstance(), name.c_str(), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));
+      IconHandle.reset(
+          static_cast<HICON>(LoadImageA_(host::App().hInstance(), name.c_str(), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));
     });
   }
   // Without a new image the static is cleared, so it never draws the icon just destroyed.
-  rn([&] {
-    SendMessageA_(StaticHandle.get(), STM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(IconHandle.get()));
-  });
+  rn([&] { SendMessageA_(StaticHandle.get(), STM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(IconHandle.get())); });
 }
 
 void AnimatedIcon::UserControl_Resize() {

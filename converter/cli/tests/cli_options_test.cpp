@@ -45,8 +45,7 @@ TEST_P(UsageErrorTest, ExitsWithStatusTwoAndAMessage) {
 
 INSTANTIATE_TEST_SUITE_P(
     CommandLines, UsageErrorTest,
-    ::testing::Values(UsageCase{{"--quiet"}, "no FORM"},
-                      UsageCase{{"--verbose", "A.frm"}, "unknown option --verbose"},
+    ::testing::Values(UsageCase{{"--quiet"}, "no FORM"}, UsageCase{{"--verbose", "A.frm"}, "unknown option --verbose"},
                       UsageCase{{"A.frm", "--outdir"}, "--outdir needs a value"},
                       UsageCase{{"--edition", "brasswright", "A.frm"}, "unknown edition 'brasswright'"},
                       UsageCase{{"--quiet=yes", "A.frm"}, "--quiet takes no value"},

@@ -40,8 +40,8 @@ TEST_F(ProjectFileTest, VbpListsFormLinesWithAnyKeyCaseAndOptionalQuotes) {
                                       "Startup=\"frmMain\"\r\n"
                                       "Name=\"Form\"\r\n");
 
-  EXPECT_THAT(ListProjectForms(project), ElementsAre(Beside("forms/Main.frm"), Beside("forms/dialogs/About.frm"),
-                                                     Beside("Settings.frm")));
+  EXPECT_THAT(ListProjectForms(project),
+              ElementsAre(Beside("forms/Main.frm"), Beside("forms/dialogs/About.frm"), Beside("Settings.frm")));
 }
 
 TEST_F(ProjectFileTest, MakListsOnlyTheLinesNamingFormFiles) {
@@ -66,8 +66,8 @@ TEST_F(ProjectFileTest, RunConvertsTheListedFormsInOrderNamingTheirResolvedPaths
   const CliResult result = RunWith({"--project", project});
 
   EXPECT_EQ(result.status, kExitConverted);
-  EXPECT_EQ(result.out, "Saved file as: " + Beside("forms/First.DDT") + "\nSaved file as: " +
-                            Beside("forms/Second.DDT") + "\n");
+  EXPECT_EQ(result.out,
+            "Saved file as: " + Beside("forms/First.DDT") + "\nSaved file as: " + Beside("forms/Second.DDT") + "\n");
   EXPECT_THAT(ReadBytes(folder_ / "forms" / "First.DDT"),
               AllOf(HasSubstr("'VisualBasic Form(" + Beside("forms/First.frm") + ")"), HasSubstr("=  101")));
   EXPECT_THAT(ReadBytes(folder_ / "forms" / "Second.DDT"),

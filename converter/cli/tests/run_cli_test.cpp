@@ -97,8 +97,8 @@ TEST_F(RunCliTest, FormsAreSuccessiveConversionsOfOneRun) {
   const CliResult result = RunWith({first, second});
 
   EXPECT_EQ(result.status, kExitConverted);
-  EXPECT_EQ(result.out, "Saved file as: " + (folder_ / "First.DDT").string() + "\nSaved file as: " +
-                            (folder_ / "Second.DDT").string() + "\n");
+  EXPECT_EQ(result.out, "Saved file as: " + (folder_ / "First.DDT").string() +
+                            "\nSaved file as: " + (folder_ / "Second.DDT").string() + "\n");
   EXPECT_THAT(ReadBytes(folder_ / "First.DDT"), AllOf(HasSubstr("=  101"), Not(HasSubstr("=  201"))));
   EXPECT_THAT(ReadBytes(folder_ / "Second.DDT"), AllOf(HasSubstr("=  201"), Not(HasSubstr("=  101"))));
 }
@@ -190,7 +190,8 @@ TEST_F(RunCliTest, AFailedWriteCloseOrRenameKeepsTheOldOutputAndSaysWhy) {
     const int status = RunCli(std::vector<std::string>{form}, std::nullopt, out, err, calls);
 
     EXPECT_EQ(status, kExitFailed);
-    EXPECT_EQ(err.str(), "formwright-cli: cannot write " + output + ": " + std::make_error_code(reason).message() + "\n");
+    EXPECT_EQ(err.str(),
+              "formwright-cli: cannot write " + output + ": " + std::make_error_code(reason).message() + "\n");
     EXPECT_THAT(out.str(), IsEmpty());
     EXPECT_EQ(ReadBytes(output), "an older output");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 2) << "no temporary is left";
@@ -256,10 +257,11 @@ TEST_F(RunCliTest, ReportCountsConvertedKindsAndNamesLeftOutControls) {
   const CliResult result = RunWith({"--report", "--quiet", form, lf});
 
   EXPECT_EQ(result.status, kExitConverted);
-  const std::string details = "  converted 1 x COMMAND BUTTON\n"
-                              "  converted 1 x LABEL\n"
-                              "  left out  Timer1 (VB.Timer): " +
-                              std::string(LeftOutReasonText(LeftOutReason::ExcludedClass)) + "\n";
+  const std::string details =
+      "  converted 1 x COMMAND BUTTON\n"
+      "  converted 1 x LABEL\n"
+      "  left out  Timer1 (VB.Timer): " +
+      std::string(LeftOutReasonText(LeftOutReason::ExcludedClass)) + "\n";
   EXPECT_EQ(result.err, form + ": 2 converted, 1 left out\n" + details + lf + ": 2 converted, 1 left out\n" +
                             "  its LF line ends were read as CR LF\n" + details);
 }

@@ -17,10 +17,10 @@ Parsed Parse(const std::vector<std::string_view>& lines, std::int32_t container 
 }
 
 TEST(ParseControlBlock, ReadsCommandButtonFieldsAsWritten) {
-  const Parsed parsed = Parse({"   Begin VB.CommandButton Command1 ", "      Caption         =   \"OK\"",
-                               "      Height          =   495", "      Left            =   240",
-                               "      TabIndex        =   0", "      Top             =   2400",
-                               "      Width           =   1215", "   End"});
+  const Parsed parsed =
+      Parse({"   Begin VB.CommandButton Command1 ", "      Caption         =   \"OK\"", "      Height          =   495",
+             "      Left            =   240", "      TabIndex        =   0", "      Top             =   2400",
+             "      Width           =   1215", "   End"});
   ASSERT_EQ(parsed.controlList.size(), 1u);
   const ControlRecord& record = parsed.controlList[0];
   EXPECT_EQ(record.kind, ControlKind::CommandButton);
@@ -50,13 +50,15 @@ TEST(ParseControlBlock, ControlArrayMemberNameCarriesItsIndex) {
 }
 
 TEST(ParseControlBlock, LaterTextLineOverwritesCaption) {
-  const Parsed parsed = Parse({"   Begin VB.TextBox Text1 ", "      Caption = \"c\"", "      Text            =   \"t\"", "   End"});
+  const Parsed parsed =
+      Parse({"   Begin VB.TextBox Text1 ", "      Caption = \"c\"", "      Text            =   \"t\"", "   End"});
   EXPECT_EQ(parsed.controlList.at(0).caption, "\"t\"");
 }
 
 TEST(ParseControlBlock, LineEndPointsFillThePositionFields) {
-  const Parsed parsed = Parse({"   Begin VB.Line Line1 ", "      X1              =   120", "      X2              =   3000",
-                               "      Y1              =   240", "      Y2              =   480", "   End"});
+  const Parsed parsed =
+      Parse({"   Begin VB.Line Line1 ", "      X1              =   120", "      X2              =   3000",
+             "      Y1              =   240", "      Y2              =   480", "   End"});
   const ControlRecord& record = parsed.controlList.at(0);
   EXPECT_EQ(record.left, "120");
   EXPECT_EQ(record.top, "240");
@@ -65,8 +67,8 @@ TEST(ParseControlBlock, LineEndPointsFillThePositionFields) {
 }
 
 TEST(ParseControlBlock, ValueIsTextAfterLastEqualsAndLongValuesAreCut) {
-  const Parsed parsed = Parse({"   Begin VB.Label Label1 ", "      Caption = \"a=b\"", "      Left = 12345678",
-                               "      Top", "   End"});
+  const Parsed parsed =
+      Parse({"   Begin VB.Label Label1 ", "      Caption = \"a=b\"", "      Left = 12345678", "      Top", "   End"});
   const ControlRecord& record = parsed.controlList.at(0);
   EXPECT_EQ(record.caption, "b\"");
   EXPECT_EQ(record.left, "1234567");
@@ -80,7 +82,8 @@ TEST(ParseControlBlock, PropertyGroupIsSkippedAndTheLineAfterItRead) {
 }
 
 TEST(ParseControlBlock, DataFormatGroupDoesNotExcludeTheControl) {
-  const Parsed parsed = Parse({"   Begin VB.TextBox Text1 ", "      BeginProperty DataFormat ", "      EndProperty", "   End"});
+  const Parsed parsed =
+      Parse({"   Begin VB.TextBox Text1 ", "      BeginProperty DataFormat ", "      EndProperty", "   End"});
   ASSERT_EQ(parsed.controlList.size(), 1u);
 }
 

@@ -10,8 +10,8 @@ namespace converter {
 namespace {
 
 using testing::Crlf;
-using testing::ExpectedHeader;
 using testing::ExpectedClosing;
+using testing::ExpectedHeader;
 using testing::kFormwrightCredit;
 using testing::kPath;
 using testing::kRule;
@@ -82,20 +82,41 @@ std::string ExpectedMainForm(std::string_view creditLine, std::string_view dialo
          Crlf({"'============================== PopUp Equates ", "%mnuFile                 =  10001 ",
                "'============================== Menu Equates ", "%mnuExit                 =  10002 ", "", "", ""}) +
          Crlf({"'=========================    Callback Declares  ", "DECLARE CALLBACK FUNCTION Check1_CB()",
-               "DECLARE CALLBACK FUNCTION Command1_CB()", "DECLARE CALLBACK FUNCTION Frame1_CB()", "",
-               "'Menu Declares", "DECLARE CALLBACK FUNCTION mnuFile_CB()", "DECLARE CALLBACK FUNCTION mnuExit_CB()",
+               "DECLARE CALLBACK FUNCTION Command1_CB()", "DECLARE CALLBACK FUNCTION Frame1_CB()", "", "'Menu Declares",
+               "DECLARE CALLBACK FUNCTION mnuFile_CB()", "DECLARE CALLBACK FUNCTION mnuExit_CB()",
                "DECLARE CALLBACK FUNCTION  DlgProc()", kRule, ""}) +
          Crlf({"CALLBACK FUNCTION Check1_CB()", "", "END FUNCTION", "", "CALLBACK FUNCTION Command1_CB()", "",
                "END FUNCTION", "", "CALLBACK FUNCTION Frame1_CB()", "", "END FUNCTION", "",
                "CALLBACK FUNCTION  DlgProc()", "", "END FUNCTION", kRule, ""}) +
-         Crlf({"FUNCTION PBMAIN() AS LONG ", "    LOCAL hDlg AS LONG", "    LOCAL result AS LONG", "",
-               "    DIM hMenu AS LONG", "", "    DIM hPopup1 AS LONG", "    MENU NEW BAR TO hMenu", "",
-               "    MENU NEW POPUP TO hPopup1", "    MENU ADD STRING, hPopup1, \"E&xit\", %mnuExit, %MF_ENABLED",
-               "    MENU ADD POPUP, hMenu, \"&File\", hPopup1, %MF_ENABLED", "", "    'Initialize common controls",
-               "    InitCommonControls", "", "    '== CREATE DDT DIALOG", dialogNew,
-               "    %WS_CAPTION OR %WS_SYSMENU, 0 TO hDlg", "", "    MENU ATTACH hMenu, hDlg", "",
-               "    ' Abort if the dialog could not be created", "    IF hDlg = 0 THEN EXIT FUNCTION  ' Error occurred",
-               "", "    ' Save the handle for global access", "    ghDlg = hDlg", "", ""}) +
+         Crlf({"FUNCTION PBMAIN() AS LONG ",
+               "    LOCAL hDlg AS LONG",
+               "    LOCAL result AS LONG",
+               "",
+               "    DIM hMenu AS LONG",
+               "",
+               "    DIM hPopup1 AS LONG",
+               "    MENU NEW BAR TO hMenu",
+               "",
+               "    MENU NEW POPUP TO hPopup1",
+               "    MENU ADD STRING, hPopup1, \"E&xit\", %mnuExit, %MF_ENABLED",
+               "    MENU ADD POPUP, hMenu, \"&File\", hPopup1, %MF_ENABLED",
+               "",
+               "    'Initialize common controls",
+               "    InitCommonControls",
+               "",
+               "    '== CREATE DDT DIALOG",
+               dialogNew,
+               "    %WS_CAPTION OR %WS_SYSMENU, 0 TO hDlg",
+               "",
+               "    MENU ATTACH hMenu, hDlg",
+               "",
+               "    ' Abort if the dialog could not be created",
+               "    IF hDlg = 0 THEN EXIT FUNCTION  ' Error occurred",
+               "",
+               "    ' Save the handle for global access",
+               "    ghDlg = hDlg",
+               "",
+               ""}) +
          Crlf({"'===================================== Add the Controls ",
                "    CONTROL ADD CHECKBOX, hDlg, %Check1,  \"Bold\",  16,  25,  54,  10,,,  CALL  Check1_CB",
                "    CONTROL ADD BUTTON, hDlg, %Command1,  \"OK\",  11,  98,  54,  20,,,  CALL  Command1_CB",
@@ -107,16 +128,14 @@ TEST(ConvertForm, FormwrightWritesTheWholeSourceByteForByte) {
   Converter converter(Edition::Formwright, Stamp);
   StringSink out;
   converter.ConvertForm(kMainForm, kPath, out);
-  EXPECT_EQ(out.bytes(), ExpectedMainForm(kFormwrightCredit,
-                                          "    DIALOG NEW 0, \"Main Window\", 48, 48, 208, 143, _"));
+  EXPECT_EQ(out.bytes(), ExpectedMainForm(kFormwrightCredit, "    DIALOG NEW 0, \"Main Window\", 48, 48, 208, 143, _"));
 }
 
 TEST(ConvertForm, TinwrightUsesTheOuterSizeLessTheFrame) {
   Converter converter(Edition::Tinwright, Stamp);
   StringSink out;
   converter.ConvertForm(kMainForm, kPath, out);
-  EXPECT_EQ(out.bytes(), ExpectedMainForm(kTinwrightCredit,
-                                          "    DIALOG NEW 0, \"Main Window\", 48, 48, 209, 144, _"));
+  EXPECT_EQ(out.bytes(), ExpectedMainForm(kTinwrightCredit, "    DIALOG NEW 0, \"Main Window\", 48, 48, 209, 144, _"));
 }
 
 TEST(ConvertForm, ReportsConvertedKindsAndLeftOutControls) {

@@ -27,13 +27,11 @@ MenuTables FileMenu() {
 const LocalDateTime kStamp{2001, 3, 7, 9, 5, 0};
 
 TEST(HeaderSection, FormwrightNamesTheFullBuild) {
-  EXPECT_EQ(HeaderSection("C:\\forms\\Main.frm", kStamp, Edition::Formwright),
-            ExpectedHeader(kFormwrightCredit));
+  EXPECT_EQ(HeaderSection("C:\\forms\\Main.frm", kStamp, Edition::Formwright), ExpectedHeader(kFormwrightCredit));
 }
 
 TEST(HeaderSection, TinwrightNamesThePrimerBuild) {
-  EXPECT_EQ(HeaderSection("C:\\forms\\Main.frm", kStamp, Edition::Tinwright),
-            ExpectedHeader(kTinwrightCredit));
+  EXPECT_EQ(HeaderSection("C:\\forms\\Main.frm", kStamp, Edition::Tinwright), ExpectedHeader(kTinwrightCredit));
 }
 
 TEST(HeaderSection, CreditLinesPutTheBracketInOneColumn) {
@@ -44,15 +42,15 @@ TEST(HeaderSection, CreditLinesPutTheBracketInOneColumn) {
 
 TEST(HeaderSection, DateAndTimeAreZeroPadded) {
   const std::string header = HeaderSection("f", {987, 12, 31, 23, 59, 58}, Edition::Formwright);
-  EXPECT_NE(header.find("'Date: 12-31-0987                                       Time: 23:59:58\r\n"), std::string::npos);
+  EXPECT_NE(header.find("'Date: 12-31-0987                                       Time: 23:59:58\r\n"),
+            std::string::npos);
 }
 
 TEST(ControlEquatesSection, NumbersControlsFromTheConversionNumber) {
   const std::vector<ControlRecord> controls = {Control("Command1", ControlKind::CommandButton),
                                                Control("Label1", ControlKind::Label)};
-  EXPECT_EQ(ControlEquatesSection(controls, 1),
-            Crlf({kRule, "' Control Equates ", "%Command1                =  101   ", "%Label1                  =  102   ",
-                  "", "", ""}));
+  EXPECT_EQ(ControlEquatesSection(controls, 1), Crlf({kRule, "' Control Equates ", "%Command1                =  101   ",
+                                                      "%Label1                  =  102   ", "", "", ""}));
   EXPECT_NE(ControlEquatesSection(controls, 2).find("%Label1                  =  202   \r\n"), std::string::npos);
 }
 
@@ -113,14 +111,29 @@ FormModel DialogModel() {
 }
 
 TEST(MainFunctionSection, WithoutMenusUsesThePlainHeight) {
-  EXPECT_EQ(MainFunctionSection(DialogModel(), {}),
-            Crlf({"FUNCTION PBMAIN() AS LONG ", "    LOCAL hDlg AS LONG", "    LOCAL result AS LONG",
-                  "    DIM  List1$()  ", "    DIM  Image1_img$", "    DIM  Combo1$()  ", "    DIM  Picture1_img$", "",
-                  "", "    'Initialize common controls", "    InitCommonControls", "", "    '== CREATE DDT DIALOG",
-                  "    DIALOG NEW 0, \"Main\", 1, 2, 208, 131, _", "    %WS_CAPTION OR %WS_SYSMENU, 0 TO hDlg", "",
-                  "    ' Abort if the dialog could not be created",
-                  "    IF hDlg = 0 THEN EXIT FUNCTION  ' Error occurred", "", "    ' Save the handle for global access",
-                  "    ghDlg = hDlg", "", ""}));
+  EXPECT_EQ(MainFunctionSection(DialogModel(), {}), Crlf({"FUNCTION PBMAIN() AS LONG ",
+                                                          "    LOCAL hDlg AS LONG",
+                                                          "    LOCAL result AS LONG",
+                                                          "    DIM  List1$()  ",
+                                                          "    DIM  Image1_img$",
+                                                          "    DIM  Combo1$()  ",
+                                                          "    DIM  Picture1_img$",
+                                                          "",
+                                                          "",
+                                                          "    'Initialize common controls",
+                                                          "    InitCommonControls",
+                                                          "",
+                                                          "    '== CREATE DDT DIALOG",
+                                                          "    DIALOG NEW 0, \"Main\", 1, 2, 208, 131, _",
+                                                          "    %WS_CAPTION OR %WS_SYSMENU, 0 TO hDlg",
+                                                          "",
+                                                          "    ' Abort if the dialog could not be created",
+                                                          "    IF hDlg = 0 THEN EXIT FUNCTION  ' Error occurred",
+                                                          "",
+                                                          "    ' Save the handle for global access",
+                                                          "    ghDlg = hDlg",
+                                                          "",
+                                                          ""}));
 }
 
 TEST(MainFunctionSection, MenusAreBuiltAttachedAndAddHeight) {
@@ -129,20 +142,40 @@ TEST(MainFunctionSection, MenusAreBuiltAttachedAndAddHeight) {
   MenuTables menus = FileMenu();
   menus.popupTable.push_back({2, "mnuHelp", "\"&Help\""});
   menus.itemTable.push_back({2, "mnuAbout", "\"&About\""});
-  EXPECT_EQ(MainFunctionSection(model, menus),
-            Crlf({"FUNCTION PBMAIN() AS LONG ", "    LOCAL hDlg AS LONG", "    LOCAL result AS LONG", "",
-                  "    DIM hMenu AS LONG", "", "    DIM hPopup1 AS LONG", "    DIM hPopup2 AS LONG",
-                  "    MENU NEW BAR TO hMenu", "", "    MENU NEW POPUP TO hPopup1", "    MENU NEW POPUP TO hPopup2",
-                  "    MENU ADD STRING, hPopup1, \"&Open\", %mnuOpen, %MF_ENABLED",
-                  "    MENU ADD STRING, hPopup1, \"E&xit\", %mnuExit, %MF_ENABLED",
-                  "    MENU ADD STRING, hPopup2, \"&About\", %mnuAbout, %MF_ENABLED",
-                  "    MENU ADD POPUP, hMenu, \"&File\", hPopup1, %MF_ENABLED",
-                  "    MENU ADD POPUP, hMenu, \"&Help\", hPopup2, %MF_ENABLED", "", "    'Initialize common controls",
-                  "    InitCommonControls", "", "    '== CREATE DDT DIALOG", "    DIALOG NEW 0, \"Main\", 1, 2, 208, 143, _",
-                  "    %WS_CAPTION OR %WS_SYSMENU, 0 TO hDlg", "", "    MENU ATTACH hMenu, hDlg", "",
-                  "    ' Abort if the dialog could not be created",
-                  "    IF hDlg = 0 THEN EXIT FUNCTION  ' Error occurred", "", "    ' Save the handle for global access",
-                  "    ghDlg = hDlg", "", ""}));
+  EXPECT_EQ(MainFunctionSection(model, menus), Crlf({"FUNCTION PBMAIN() AS LONG ",
+                                                     "    LOCAL hDlg AS LONG",
+                                                     "    LOCAL result AS LONG",
+                                                     "",
+                                                     "    DIM hMenu AS LONG",
+                                                     "",
+                                                     "    DIM hPopup1 AS LONG",
+                                                     "    DIM hPopup2 AS LONG",
+                                                     "    MENU NEW BAR TO hMenu",
+                                                     "",
+                                                     "    MENU NEW POPUP TO hPopup1",
+                                                     "    MENU NEW POPUP TO hPopup2",
+                                                     "    MENU ADD STRING, hPopup1, \"&Open\", %mnuOpen, %MF_ENABLED",
+                                                     "    MENU ADD STRING, hPopup1, \"E&xit\", %mnuExit, %MF_ENABLED",
+                                                     "    MENU ADD STRING, hPopup2, \"&About\", %mnuAbout, %MF_ENABLED",
+                                                     "    MENU ADD POPUP, hMenu, \"&File\", hPopup1, %MF_ENABLED",
+                                                     "    MENU ADD POPUP, hMenu, \"&Help\", hPopup2, %MF_ENABLED",
+                                                     "",
+                                                     "    'Initialize common controls",
+                                                     "    InitCommonControls",
+                                                     "",
+                                                     "    '== CREATE DDT DIALOG",
+                                                     "    DIALOG NEW 0, \"Main\", 1, 2, 208, 143, _",
+                                                     "    %WS_CAPTION OR %WS_SYSMENU, 0 TO hDlg",
+                                                     "",
+                                                     "    MENU ATTACH hMenu, hDlg",
+                                                     "",
+                                                     "    ' Abort if the dialog could not be created",
+                                                     "    IF hDlg = 0 THEN EXIT FUNCTION  ' Error occurred",
+                                                     "",
+                                                     "    ' Save the handle for global access",
+                                                     "    ghDlg = hDlg",
+                                                     "",
+                                                     ""}));
 }
 
 const std::string kControlsClosing =

@@ -41,21 +41,23 @@ TEST(ParseFormHeader, TinwrightReadsTheOuterSizeAndTheLastWidthLine) {
 }
 
 TEST(ParseFormHeader, TinwrightTakesScaleWidthWhenItComesLast) {
-  const FormHeader header =
-      ParseFormHeader(std::vector<std::string_view>{"   Width           =   4800", "   ScaleWidth      =   4680"}, Edition::Tinwright);
+  const FormHeader header = ParseFormHeader(
+      std::vector<std::string_view>{"   Width           =   4800", "   ScaleWidth      =   4680"}, Edition::Tinwright);
   EXPECT_EQ(header.width, "4680");
 }
 
 TEST(ParseFormHeader, PropertyGroupEndStopsTheScan) {
-  const FormHeader header = ParseFormHeader(
-      std::vector<std::string_view>{"   ClientHeight    =   3195", "   BeginProperty Font ", "   EndProperty", "   ClientWidth     =   4680"},
-      Edition::Formwright);
+  const FormHeader header =
+      ParseFormHeader(std::vector<std::string_view>{"   ClientHeight    =   3195", "   BeginProperty Font ",
+                                                    "   EndProperty", "   ClientWidth     =   4680"},
+                      Edition::Formwright);
   EXPECT_EQ(header.height, "3195");
   EXPECT_EQ(header.width, "");
 }
 
 TEST(ParseFormHeader, LinesWithoutQuotesOrEqualsGiveEmptyValues) {
-  const FormHeader header = ParseFormHeader(std::vector<std::string_view>{"   Caption Form1", "   ClientHeight 3195"}, Edition::Formwright);
+  const FormHeader header =
+      ParseFormHeader(std::vector<std::string_view>{"   Caption Form1", "   ClientHeight 3195"}, Edition::Formwright);
   EXPECT_EQ(header.caption, "");
   EXPECT_EQ(header.height, "");
 }

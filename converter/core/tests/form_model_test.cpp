@@ -34,8 +34,8 @@ std::vector<std::string> Names(const std::vector<ControlRecord>& list) {
 
 TEST(ReadFormModel, ReadsHeaderMenuLinesAndControls) {
   FormModel model;
-  const std::string form = Form(Crlf({"   Begin VB.Label A ", "   End", "   Begin VB.Menu mnuFile ",
-                                      "      Caption = \"&File\"", "   End"}));
+  const std::string form = Form(
+      Crlf({"   Begin VB.Label A ", "   End", "   Begin VB.Menu mnuFile ", "      Caption = \"&File\"", "   End"}));
   const FormText text = SplitFormText(form);
   EXPECT_TRUE(ReadFormModel(text, Edition::Formwright, model).empty());
   EXPECT_EQ(model.formHeader.height, "3195");
@@ -47,8 +47,8 @@ TEST(ReadFormModel, ReadsHeaderMenuLinesAndControls) {
 }
 
 TEST(ReverseControls, WriterListIsReversedAndRenumbered) {
-  const FormModel model = ModelInTwips(Crlf({"   Begin VB.Label A ", "   End", "   Begin VB.Label B ", "   End",
-                                             "   Begin VB.Label C ", "   End"}));
+  const FormModel model = ModelInTwips(
+      Crlf({"   Begin VB.Label A ", "   End", "   Begin VB.Label B ", "   End", "   Begin VB.Label C ", "   End"}));
   EXPECT_EQ(Names(model.writerList), (std::vector<std::string>{"C", "B", "A"}));
   EXPECT_EQ(model.writerList[0].seq, 1);
   EXPECT_EQ(model.writerList[2].seq, 3);
@@ -56,11 +56,10 @@ TEST(ReverseControls, WriterListIsReversedAndRenumbered) {
 }
 
 TEST(OffsetChildren, ChildIsShiftedByItsFrameAndStoredAfterTopLevelControls) {
-  const FormModel model = ModelInTwips(Crlf({"   Begin VB.Frame Frame1 ", "      Left            =   240",
-                                             "      Top             =   100", "      Begin VB.CommandButton Command1 ",
-                                             "         Left            =   120", "         Top             =   30",
-                                             "      End", "   End", "   Begin VB.Label Label1 ",
-                                             "      Left            =   5", "   End"}));
+  const FormModel model = ModelInTwips(Crlf(
+      {"   Begin VB.Frame Frame1 ", "      Left            =   240", "      Top             =   100",
+       "      Begin VB.CommandButton Command1 ", "         Left            =   120", "         Top             =   30",
+       "      End", "   End", "   Begin VB.Label Label1 ", "      Left            =   5", "   End"}));
   EXPECT_EQ(Names(model.controlList), (std::vector<std::string>{"Frame1", "Label1", "Command1"}));
   const ControlRecord& button = model.controlList[2];
   EXPECT_EQ(button.left, " 360");
@@ -70,12 +69,11 @@ TEST(OffsetChildren, ChildIsShiftedByItsFrameAndStoredAfterTopLevelControls) {
 }
 
 TEST(OffsetChildren, NestedContainersAddUpAtEveryDepth) {
-  const FormModel model = ModelInTwips(Crlf({
-      "   Begin VB.Frame Outer ", "      Left = 1000", "      Top = 2000",
-      "      Begin VB.PictureBox Middle ", "         Left = 100", "         Top = 200",
-      "         Begin VB.Frame Inner ", "            Left = 10", "            Top = 20",
-      "            Begin VB.Label Deep ", "               Left = 1", "               Top = 2", "            End",
-      "         End", "      End", "   End"}));
+  const FormModel model = ModelInTwips(
+      Crlf({"   Begin VB.Frame Outer ", "      Left = 1000", "      Top = 2000", "      Begin VB.PictureBox Middle ",
+            "         Left = 100", "         Top = 200", "         Begin VB.Frame Inner ", "            Left = 10",
+            "            Top = 20", "            Begin VB.Label Deep ", "               Left = 1",
+            "               Top = 2", "            End", "         End", "      End", "   End"}));
   EXPECT_EQ(Names(model.controlList), (std::vector<std::string>{"Outer", "Middle", "Inner", "Deep"}));
   EXPECT_EQ(model.controlList[1].left, "1100");
   EXPECT_EQ(model.controlList[2].left, "1110");
@@ -86,11 +84,10 @@ TEST(OffsetChildren, NestedContainersAddUpAtEveryDepth) {
 
 TEST(OffsetChildren, ContainersWithoutRecordStillShiftTheirChildren) {
   std::vector<LeftOutControl> leftOut;
-  const FormModel model = ModelInTwips(Crlf({"   Begin Threed.SSPanel Panel1 ", "      Left = 300",
-                                             "      Begin VB.Shape Shape1 ", "         Left = 30",
-                                             "         Begin VB.Label Label1 ", "            Left = 3",
-                                             "         End", "      End", "   End"}),
-                                       &leftOut);
+  const FormModel model = ModelInTwips(
+      Crlf({"   Begin Threed.SSPanel Panel1 ", "      Left = 300", "      Begin VB.Shape Shape1 ", "         Left = 30",
+            "         Begin VB.Label Label1 ", "            Left = 3", "         End", "      End", "   End"}),
+      &leftOut);
   ASSERT_EQ(model.controlCount(), 1);
   EXPECT_EQ(model.controlList[0].left, " 333");
   ASSERT_EQ(leftOut.size(), 2u);
@@ -99,9 +96,9 @@ TEST(OffsetChildren, ContainersWithoutRecordStillShiftTheirChildren) {
 }
 
 TEST(OffsetChildren, RoundsHalvesToEvenAndWritesWideSumsWholeUpToTheField) {
-  const FormModel model = ModelInTwips(Crlf({"   Begin VB.Frame Frame1 ", "      Left = 9999999", "      Top = 2.5",
-                                             "      Begin VB.Label Label1 ", "         Left = 9999999",
-                                             "         Top = 0.5", "      End", "   End"}));
+  const FormModel model = ModelInTwips(
+      Crlf({"   Begin VB.Frame Frame1 ", "      Left = 9999999", "      Top = 2.5", "      Begin VB.Label Label1 ",
+            "         Left = 9999999", "         Top = 0.5", "      End", "   End"}));
   const ControlRecord& label = model.controlList.at(1);
   EXPECT_EQ(label.left, "1999999");  // 19999998 cut to the 7-character field
   EXPECT_EQ(label.top, "   2");      // 2 + 0
@@ -119,7 +116,8 @@ TEST(ReadFormModel, LeftOutControlsAreReportedInFileOrder) {
 }
 
 TEST(ReadFormModel, EveryBlockStartsFromAnEmptyRecord) {
-  const std::string cutLabel = "   Begin VB.Label Cut \r\n      Caption = \"" + std::string(2100, 'x') + "\"\r\n   End\r\n";
+  const std::string cutLabel =
+      "   Begin VB.Label Cut \r\n      Caption = \"" + std::string(2100, 'x') + "\"\r\n   End\r\n";
   std::vector<LeftOutControl> leftOut;
   const FormModel model = ModelInTwips(cutLabel + Crlf({"   Begin VB.Shape Shape1 ", "   End"}), &leftOut);
   EXPECT_EQ(model.controlCount(), 0);

@@ -10,8 +10,8 @@ namespace {
 using testing::Crlf;
 
 const std::string kFormStart = Crlf({"VERSION 5.00", "Begin VB.Form Form1 ", "   Caption         =   \"Form1\""});
-const std::string kFormEnd = Crlf({"End", "Attribute VB_Name = \"Form1\"", "Private Sub X()", "   Begin Code", "   End",
-                                   "End Sub"});
+const std::string kFormEnd =
+    Crlf({"End", "Attribute VB_Name = \"Form1\"", "Private Sub X()", "   Begin Code", "   End", "End Sub"});
 
 TEST(SplitFormText, FormatVersionIsTwoOnlyForVersion2Forms) {
   EXPECT_EQ(SplitFormText("VERSION 2.00\r\n").formatVersion, 2);
@@ -45,11 +45,11 @@ TEST(SplitFormText, FormWithoutControlsHasNoHeaderBlock) {
 }
 
 TEST(SplitFormText, ContainerKeepsItsOwnLinesAndEachChildGetsARow) {
-  const std::string form = kFormStart +
-                           Crlf({"   Begin VB.Frame Frame1 ", "      Left            =   240",
-                                 "      Begin VB.CommandButton Command1 ", "         Left            =   120",
-                                 "      End", "      Begin VB.Label Label1 ", "      End", "   End"}) +
-                           kFormEnd;
+  const std::string form =
+      kFormStart +
+      Crlf({"   Begin VB.Frame Frame1 ", "      Left            =   240", "      Begin VB.CommandButton Command1 ",
+            "         Left            =   120", "      End", "      Begin VB.Label Label1 ", "      End", "   End"}) +
+      kFormEnd;
   const FormText text = SplitFormText(form);
   EXPECT_TRUE(text.hasChildren);
   ASSERT_EQ(text.controlBlocks.size(), 1u);
@@ -64,12 +64,12 @@ TEST(SplitFormText, ContainerKeepsItsOwnLinesAndEachChildGetsARow) {
 }
 
 TEST(SplitFormText, NestedContainersAtDepthThreeEachPointAtTheirOwnContainer) {
-  const std::string form = kFormStart +
-                           Crlf({"   Begin VB.Frame Outer ", "      Begin VB.PictureBox Middle ",
-                                 "         Begin VB.Frame Inner ", "            Begin VB.Label Deep ", "            End",
-                                 "         End", "      End", "      Begin VB.Label Beside ", "      End", "   End",
-                                 "   Begin VB.Label After ", "   End"}) +
-                           kFormEnd;
+  const std::string form =
+      kFormStart +
+      Crlf({"   Begin VB.Frame Outer ", "      Begin VB.PictureBox Middle ", "         Begin VB.Frame Inner ",
+            "            Begin VB.Label Deep ", "            End", "         End", "      End",
+            "      Begin VB.Label Beside ", "      End", "   End", "   Begin VB.Label After ", "   End"}) +
+      kFormEnd;
   const FormText text = SplitFormText(form);
   ASSERT_EQ(text.controlBlocks.size(), 2u);
   EXPECT_EQ(text.controlBlocks[1].row, 6);

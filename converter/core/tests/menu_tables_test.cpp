@@ -52,8 +52,8 @@ TEST(BuildMenuTables, CaptionIsTheTextBetweenTheFirstTwoEquals) {
 }
 
 TEST(BuildMenuTables, CaptionLineIsConsumedEvenWhenItIsABeginLine) {
-  const MenuTables tables =
-      BuildMenuTables(std::vector<std::string_view>{"   Begin VB.Menu mnuA ", "   Begin VB.Menu mnuB ", "      Caption = \"x\""});
+  const MenuTables tables = BuildMenuTables(
+      std::vector<std::string_view>{"   Begin VB.Menu mnuA ", "   Begin VB.Menu mnuB ", "      Caption = \"x\""});
   ASSERT_EQ(tables.popupTable.size(), 1u);
   EXPECT_EQ(tables.popupTable[0].caption, "");
 }
@@ -66,9 +66,9 @@ TEST(BuildMenuTables, BeginAsLastLineGetsAnEmptyCaption) {
 }
 
 TEST(BuildMenuTables, BeginLinesAtOtherColumnsAddNothing) {
-  const MenuTables tables = BuildMenuTables(std::vector<std::string_view>{
-      "Begin VB.Menu mnuA ", "x", "    Begin VB.Menu mnuB ", "x", "     Begin VB.Menu mnuC ", "x",
-      "   Caption = \"Begin\"", "      Shortcut = ^B"});
+  const MenuTables tables = BuildMenuTables(
+      std::vector<std::string_view>{"Begin VB.Menu mnuA ", "x", "    Begin VB.Menu mnuB ", "x",
+                                    "     Begin VB.Menu mnuC ", "x", "   Caption = \"Begin\"", "      Shortcut = ^B"});
   EXPECT_TRUE(tables.popupTable.empty());
   EXPECT_TRUE(tables.itemTable.empty());
 }

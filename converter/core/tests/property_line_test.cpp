@@ -13,11 +13,21 @@ namespace {
 // plain substring.
 std::optional<PropertyKey> FirstKeyByPlainSearch(std::string_view line) {
   constexpr std::array<std::pair<std::string_view, PropertyKey>, 15> keys{{
-      {"   Caption", PropertyKey::Caption}, {"    Index", PropertyKey::Index}, {"    Height", PropertyKey::Height},
-      {"    Left", PropertyKey::Left}, {"    TabIndex", PropertyKey::TabIndex}, {"    Tag", PropertyKey::Tag},
-      {"    Text", PropertyKey::Text}, {"    Title", PropertyKey::Title}, {"    Top", PropertyKey::Top},
-      {"    Width", PropertyKey::Width}, {"    X1", PropertyKey::X1}, {"    X2", PropertyKey::X2},
-      {"    Y1", PropertyKey::Y1}, {"    Y2", PropertyKey::Y2}, {"   End", PropertyKey::End},
+      {"   Caption", PropertyKey::Caption},
+      {"    Index", PropertyKey::Index},
+      {"    Height", PropertyKey::Height},
+      {"    Left", PropertyKey::Left},
+      {"    TabIndex", PropertyKey::TabIndex},
+      {"    Tag", PropertyKey::Tag},
+      {"    Text", PropertyKey::Text},
+      {"    Title", PropertyKey::Title},
+      {"    Top", PropertyKey::Top},
+      {"    Width", PropertyKey::Width},
+      {"    X1", PropertyKey::X1},
+      {"    X2", PropertyKey::X2},
+      {"    Y1", PropertyKey::Y1},
+      {"    Y2", PropertyKey::Y2},
+      {"   End", PropertyKey::End},
   }};
   for (const auto& [key, property] : keys) {
     if (line.find(key) != std::string_view::npos) return property;
@@ -38,9 +48,9 @@ TEST(FindPropertyKey, TakesTheFirstKeyInOrderWhereverItStands) {
 // Lines built from key fragments and blanks, so that keys occur, overlap and
 // nearly occur far more often than in random text.
 TEST(FindPropertyKey, AgreesWithAPlainSubstringSearchOnGeneratedLines) {
-  constexpr std::array<std::string_view, 20> pieces{" ",   "  ",   "   ",  "Caption", "Index", "Height", "Left",
-                                                    "Tab", "Tag",  "Text", "Title",   "Top",   "Width",  "X1",
-                                                    "Y2",  "End",  "=",    "\"",      "Ind",   "\t"};
+  constexpr std::array<std::string_view, 20> pieces{" ",   "  ",  "   ",  "Caption", "Index", "Height", "Left",
+                                                    "Tab", "Tag", "Text", "Title",   "Top",   "Width",  "X1",
+                                                    "Y2",  "End", "=",    "\"",      "Ind",   "\t"};
   std::mt19937 random(20261207);
   std::uniform_int_distribution<std::size_t> piece(0, pieces.size() - 1);
   std::uniform_int_distribution<int> length(0, 12);

@@ -24,7 +24,8 @@ inline std::vector<std::string> Lines(const std::string& text) {
 }
 
 inline std::size_t CountStartingWith(const std::vector<std::string>& lines, std::string_view prefix) {
-  return std::count_if(lines.begin(), lines.end(), [prefix](const std::string& line) { return line.starts_with(prefix); });
+  return std::count_if(lines.begin(), lines.end(),
+                       [prefix](const std::string& line) { return line.starts_with(prefix); });
 }
 
 // Lines between a heading and the next blank line.

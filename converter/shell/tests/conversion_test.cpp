@@ -124,7 +124,8 @@ TEST_P(ConversionTest, ChosenFormIsConvertedSavedAndReported) {
 
   PressConvert();
 
-  EXPECT_EQ(errorWhileBoxOpen, static_cast<DWORD>(ERROR_SHARING_VIOLATION)) << "held open, unshared, until the box closes";
+  EXPECT_EQ(errorWhileBoxOpen, static_cast<DWORD>(ERROR_SHARING_VIOLATION))
+      << "held open, unshared, until the box closes";
   EXPECT_EQ(OpenForReadingError(outputPath), static_cast<DWORD>(ERROR_SUCCESS)) << "closed after the box";
   ASSERT_EQ(answerer.fileDialogs().size(), 1u);
   EXPECT_EQ(answerer.fileDialogs()[0].title, "Open File");

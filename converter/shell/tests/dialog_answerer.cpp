@@ -6,10 +6,10 @@
 namespace converter::shell::testing {
 namespace {
 
-constexpr int kFileTypeList = 0x470;        // cmb1
-constexpr int kFileNameCombo = 0x47c;       // cmb13, explorer style
-constexpr int kFileNameEdit = 0x480;        // edt1, old style
-constexpr int kShellView = 0x461;           // lst2, the explorer style's folder view
+constexpr int kFileTypeList = 0x470;   // cmb1
+constexpr int kFileNameCombo = 0x47c;  // cmb13, explorer style
+constexpr int kFileNameEdit = 0x480;   // edt1, old style
+constexpr int kShellView = 0x461;      // lst2, the explorer style's folder view
 constexpr UINT kReadyPollMilliseconds = 50;
 constexpr char kAnsweredMark[] = "ShellTestAnswered";
 
@@ -109,8 +109,8 @@ void CALLBACK DialogAnswerer::OnReadyPoll(HWND, UINT, UINT_PTR, DWORD) {
 void DialogAnswerer::AnswerFileDialogWhenReady() {
   const HWND dialog = pendingFileDialog_;
   const bool gone = !IsWindow(dialog);
-  const bool ready = IsWindowVisible(dialog) &&
-                     (GetDlgItem(dialog, kShellView) != nullptr || FileNameField(dialog) != GetDlgItem(dialog, kFileNameCombo));
+  const bool ready = IsWindowVisible(dialog) && (GetDlgItem(dialog, kShellView) != nullptr ||
+                                                 FileNameField(dialog) != GetDlgItem(dialog, kFileNameCombo));
   if (!gone && !ready) return;
   KillTimer(nullptr, readyPoll_);
   readyPoll_ = 0;

@@ -149,7 +149,8 @@ TEST_P(MainDialogTest, ControlsComeInIdOrderWithClassTextPlaceAndStyle) {
     ASSERT_NE(control, nullptr) << "control " << expected.id;
     EXPECT_EQ(ClassOf(control), expected.className) << "control " << expected.id;
     EXPECT_EQ(TextOf(control), expected.text) << "control " << expected.id;
-    EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(control, GWL_STYLE)) & ~DWORD{WS_DISABLED}, expected.style) << "control " << expected.id;
+    EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(control, GWL_STYLE)) & ~DWORD{WS_DISABLED}, expected.style)
+        << "control " << expected.id;
     EXPECT_EQ(GetWindowLongA(control, GWL_EXSTYLE) & ~WS_EX_NOPARENTNOTIFY, 0) << "control " << expected.id;
     ExpectSamePlacement(PlacementOf(dialog(), control), InPixels(dialog(), expected.dialogUnits), expected.id);
   }

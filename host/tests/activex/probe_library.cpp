@@ -87,8 +87,8 @@ class ProbeObject final : public host::ServedControl<Probe, _Probe> {
   }
 };
 
-constexpr std::array kClasses{
-    host::ControlClass{kProbeClassId, "RuntimeTests.Probe", "Probe", 30000, kProbeMiscStatus, &host::CreateServedObject<ProbeObject>}};
+constexpr std::array kClasses{host::ControlClass{kProbeClassId, "RuntimeTests.Probe", "Probe", 30000, kProbeMiscStatus,
+                                                 &host::CreateServedObject<ProbeObject>}};
 const host::ControlLibrary kLibrary{kProbeLibraryId, 1, 0, kClasses};
 
 }  // namespace

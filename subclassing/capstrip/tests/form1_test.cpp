@@ -21,7 +21,8 @@ struct Item {
   host::Integer checkBox;
   host::Long command;
 };
-constexpr Item kItems[] = {{0, SC_RESTORE}, {1, SC_MOVE}, {2, SC_SIZE}, {3, SC_MINIMIZE}, {4, SC_MAXIMIZE}, {5, SC_CLOSE}};
+constexpr Item kItems[] = {{0, SC_RESTORE},  {1, SC_MOVE},     {2, SC_SIZE},
+                           {3, SC_MINIMIZE}, {4, SC_MAXIMIZE}, {5, SC_CLOSE}};
 
 // State and text of a window-menu item under one identifier; nullopt when
 // no item has it.

@@ -14,9 +14,12 @@ HANDLE OpenConsoleFile(const char* name) {
 
 WORD VirtualKeyOf(char key) {
   switch (key) {
-    case '\r': return VK_RETURN;
-    case '\b': return VK_BACK;
-    default: return LOBYTE(VkKeyScanA(key));
+    case '\r':
+      return VK_RETURN;
+    case '\b':
+      return VK_BACK;
+    default:
+      return LOBYTE(VkKeyScanA(key));
   }
 }
 

@@ -42,9 +42,8 @@ TEST_F(Form1Test, Command1RunsThePromptInANewConsole) {
   // A box saying no console could be had is answered, so the test fails instead of waiting.
   host::testing::MessageBoxWatcher watcher;
   bool prompted = false;
-  testing::ConsoleTypist typist([&](const testing::ConsoleSession& console) {
-    prompted = console.WaitForText(host::CurDir() + ">");
-  });
+  testing::ConsoleTypist typist(
+      [&](const testing::ConsoleSession& console) { prompted = console.WaitForText(host::CurDir() + ">"); });
   SendMessageA(form.Command1.hWnd(), BM_CLICK, 0, 0);
   EXPECT_TRUE(watcher.Seen().empty()) << watcher.Seen().front().text;
   EXPECT_TRUE(typist.Join());
@@ -62,8 +61,7 @@ TEST_F(Form1Test, Command1GivenItsParentsConsoleOpensOneOfItsOwn) {
   host::testing::MessageBoxWatcher watcher;
   bool prompted = false;
   testing::ConsoleTypist typist(
-      [&](const testing::ConsoleSession& console) { prompted = console.WaitForText(host::CurDir() + ">"); },
-      inherited);
+      [&](const testing::ConsoleSession& console) { prompted = console.WaitForText(host::CurDir() + ">"); }, inherited);
   SendMessageA(form.Command1.hWnd(), BM_CLICK, 0, 0);
   EXPECT_TRUE(watcher.Seen().empty()) << watcher.Seen().front().text;
   EXPECT_TRUE(typist.Join()) << "a console of its own was opened";

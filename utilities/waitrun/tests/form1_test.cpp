@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-
 #include "host/controls/check_box.h"
 #include "host/services/screen.h"
 #include "host/testing/message_box_watcher.h"
@@ -12,10 +11,10 @@
 namespace waitrun {
 namespace {
 
-using testing::RunningStandIns;
-using testing::SetStandInLifetime;
 using testing::EndStandIns;
 using testing::kOutlivesTheTest;
+using testing::RunningStandIns;
+using testing::SetStandInLifetime;
 
 class Form1Test : public ::testing::Test {
  protected:

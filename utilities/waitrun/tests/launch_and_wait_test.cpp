@@ -14,11 +14,11 @@
 namespace waitrun {
 namespace {
 
+using testing::EndStandIns;
 using testing::HandleCount;
 using testing::HasEnded;
-using testing::SetStandInLifetime;
-using testing::EndStandIns;
 using testing::kOutlivesTheTest;
+using testing::SetStandInLifetime;
 using testing::WaitForStandIns;
 
 // What the form looked like from inside the wait, seen by a timer that only
@@ -102,8 +102,8 @@ TEST_F(LaunchAndWaitTest, WaitingDisablesTheFormUntilTheProgramEndsWhileItKeepsP
 
 TEST_F(LaunchAndWaitTest, AfterTheWaitTheFormIsBroughtToTheTop) {
   SetStandInLifetime(300);
-  const host::UniqueWindow other(CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300,
-                                                 nullptr, nullptr, nullptr, nullptr));
+  const host::UniqueWindow other(
+      CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300, nullptr, nullptr, nullptr, nullptr));
   SetForegroundWindow(other.get());
   ASSERT_TRUE(IsAbove(other.get(), form.hWnd()));
   LaunchAndWait("Calc.exe", host::vbNormalFocus, &form, true);

@@ -147,13 +147,14 @@ TEST(DayGridProperties, ChangedValuesRoundTripInTheirOrder) {
   first->SetFont(bold);
   first->SetDayGridDate(DayOf(2020, 7, 4, 12));
   first->SetCalBackColor(0x00FFFF00);
-  EXPECT_EQ(first.ChangedProperties(), (std::vector<std::string>{"Font", "BackColor", "BorderStyle", "Enabled", "Font"}))
+  EXPECT_EQ(first.ChangedProperties(),
+            (std::vector<std::string>{"Font", "BackColor", "BorderStyle", "Enabled", "Font"}))
       << "the ambient font on placing, then the writes; style, date and month colour are not reported";
   EXPECT_NE(GetWindowLongA(Surface(*first), GWL_STYLE) & WS_BORDER, 0);
 
   const host::PropertyBag saved = first.Save();
-  EXPECT_EQ(KeysOf(saved), (std::vector<std::string>{"BackColor", "BorderStyle", "Enabled", "mcStyle", "mcDate",
-                                                     "mcBackColor"}));
+  EXPECT_EQ(KeysOf(saved),
+            (std::vector<std::string>{"BackColor", "BorderStyle", "Enabled", "mcStyle", "mcDate", "mcBackColor"}));
   EXPECT_TRUE(saved.Contains("Font"));
 
   Designer second;

@@ -11,7 +11,8 @@ namespace {
 TEST(LatchwireMeInTheDesigner, ShowReturnsAtOnceAndTheControlStaysVisible) {
   host::DesignTimeHost<LatchwireMe> designer;
   int raised = 0;
-  designer->WindowMessages.Connect([&](host::LongPtr, host::Long&, host::LongPtr&, host::LongPtr&, host::Long) { ++raised; });
+  designer->WindowMessages.Connect(
+      [&](host::LongPtr, host::Long&, host::LongPtr&, host::LongPtr&, host::Long) { ++raised; });
   PostMessageA(nullptr, WM_NULL, 0, 0);
   designer.PlaceNew();
   EXPECT_TRUE(IsWindowVisible(designer->hWnd()));

@@ -91,7 +91,7 @@ TEST(AnimatedIconImage, TheResourceNumberIsUsedWhenTheFileIsMissingOrBlank) {
   EXPECT_NE(IconShownBy(*designer), nullptr) << "blanks count as no name";
   designer->SetAniFileName("  GLOBE.ani");
   EXPECT_EQ(IconShownBy(*designer), nullptr) << "found under its trimmed name, so the resource is not tried, "
-                                                 "but the name as given loads nothing";
+                                                "but the name as given loads nothing";
   designer->SetAniFileName("missing.ani");
   const HICON fallback = IconShownBy(*designer);
   EXPECT_NE(fallback, nullptr);
