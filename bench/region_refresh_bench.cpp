@@ -69,7 +69,8 @@ int main() {
     std::vector<host::UniqueRgn> added;
     for (int i = 0; i < n; ++i) {
       const RECT r = ShapeAt(i);
-      shaping.AddEllipse(r.left * 15.0f, r.top * 15.0f, r.right * 15.0f, r.bottom * 15.0f, kModes[i % 4]);
+      const auto twips = [](LONG pixels) { return static_cast<float>(pixels) * 15; };
+      shaping.AddEllipse(twips(r.left), twips(r.top), twips(r.right), twips(r.bottom), kModes[i % 4]);
       added.emplace_back(CreateEllipticRgn(r.left, r.top, r.right, r.bottom));
     }
     host::UniqueRgn copy;

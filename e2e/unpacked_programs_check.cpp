@@ -98,7 +98,7 @@ int main(int argc, char** argv) {
   int failures = programs.empty() ? 1 : 0;
   if (programs.empty()) std::printf("FAIL no program in %s\n", folder.c_str());
   for (const std::string& name : programs) {
-    const std::string path = folder + "\\" + name;
+    const std::string path = std::string(folder).append("\\").append(name);
     const bool console = IsConsoleProgram(path);
     const Outcome outcome = console ? CheckConsoleProgram(path, folder, version) : CheckWindowedProgram(path, folder);
     std::printf("%s %s (%s): %s\n", outcome.passed ? "ok  " : "FAIL", name.c_str(), console ? "console" : "windowed",

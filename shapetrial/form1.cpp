@@ -99,7 +99,7 @@ void Form1::Check1_Click() { Timer1.SetEnabled(Check1.Value() != 0); }
 void Form1::Timer1_Timer() {
   for (Integer i = 0; i < kShapeOptions; ++i) {
     if (Option1(i).Value()) {
-      Option1(i == kShapeOptions - 1 ? 0 : static_cast<Integer>(i + 1)).SetValue(true);
+      Option1(static_cast<Integer>(i == kShapeOptions - 1 ? 0 : i + 1)).SetValue(true);
       return;
     }
   }

@@ -36,6 +36,6 @@ bool IsCompanionReference(std::string_view value);
 // as an RCDATA resource of the program named like the file ("FORM1.FRX");
 // its picture entries are "lt\0\0", a 32-bit length, then the image (JPEG,
 // BMP, GIF, ICO) as OleLoadPicture reads it.
-ComPtr<IPictureDisp> LoadCompanionPicture(std::string_view reference);
+ComPtr<IPictureDisp> LoadCompanionPicture(std::string_view value);
 
 }  // namespace host

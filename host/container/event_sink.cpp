@@ -90,8 +90,9 @@ HRESULT EventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* parameters,
   UINT found = 0;
   if (FAILED(events_->GetNames(id, name.put(), 1, &found)) || found == 0) return DISP_E_MEMBERNOTFOUND;
   const std::string event = name.ToAnsi();
-  for (const auto& [connected, handler] : handlers_) {
-    if (!EqualsIgnoreCase(connected, event)) continue;
+  for (const auto& connection : handlers_) {
+    if (!EqualsIgnoreCase(connection.first, event)) continue;
+    const ActiveXEventHandler& handler = connection.second;
     RunEventHandler([&] {
       std::vector<Variant> arguments;
       if (index_ >= 0) arguments.emplace_back(index_);

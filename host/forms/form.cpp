@@ -142,8 +142,9 @@ void Form::CreateWindowFrom(const ObjectDescription& description, bool hasMenus)
                                 height, nullptr, nullptr, App().hInstance(), this));
   if (!window_) throw RuntimeError(error_number::OutOfMemory, name_ + ": the form window could not be created");
   // On the window itself too, where the task bar and other programs ask for it.
-  SendMessageA(window_.get(), WM_SETICON, ICON_BIG, GetClassLongPtrA(window_.get(), GCLP_HICON));
-  SendMessageA(window_.get(), WM_SETICON, ICON_SMALL, GetClassLongPtrA(window_.get(), GCLP_HICONSM));
+  SendMessageA(window_.get(), WM_SETICON, ICON_BIG, static_cast<LPARAM>(GetClassLongPtrA(window_.get(), GCLP_HICON)));
+  SendMessageA(window_.get(), WM_SETICON, ICON_SMALL,
+               static_cast<LPARAM>(GetClassLongPtrA(window_.get(), GCLP_HICONSM)));
   fontHandle_ = CreateFontHandle(font_);
   if (!static_cast<bool>(bag.ReadProperty<Boolean>("Enabled", True))) EnableWindow(window_.get(), FALSE);
   ReadScale(bag);

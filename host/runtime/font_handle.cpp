@@ -17,7 +17,7 @@ int ScreenDpiY() {
 
 UniqueFont CreateFontHandle(const Font& font) {
   LOGFONTA logFont{};
-  logFont.lfHeight = -static_cast<LONG>(std::lround(font.Size * ScreenDpiY() / 72.0));
+  logFont.lfHeight = -static_cast<LONG>(std::lround(static_cast<double>(font.Size) * ScreenDpiY() / 72.0));
   logFont.lfWeight = font.Weight();
   logFont.lfItalic = font.Italic;
   logFont.lfUnderline = font.Underline;

@@ -21,6 +21,7 @@ TEST(UniqueHandle, MoveTransfersOwnershipAndResetFreesTheOldHandle) {
   UniqueRgn first(CreateRectRgn(0, 0, 10, 10));
   const HRGN raw = first.get();
   UniqueRgn second = std::move(first);
+  // NOLINTNEXTLINE(bugprone-use-after-move): its moved-from state is the point
   EXPECT_FALSE(first);
   EXPECT_EQ(second.get(), raw);
   second.reset(CreateRectRgn(0, 0, 5, 5));

@@ -181,7 +181,8 @@ TEST_F(ContainerShapingTest, ClearingByIndexRemovesThatShapeOnlyAndAnyOtherIndex
   for (const auto& c : cases) {
     ContainerShaping shaping(control_);
     shaping.Restore({RegionHow::rnBlock});
-    for (int unit = 0; unit < c.added; ++unit) {
+    for (int added = 0; added < c.added; ++added) {
+      const auto unit = static_cast<host::Single>(added);
       shaping.AddRectangle(unit, unit, unit + 1, unit + 1, RegionWhat::rDIFF);
     }
     shaping.ClearAddedRegions(c.index);

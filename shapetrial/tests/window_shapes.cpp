@@ -52,6 +52,7 @@ host::UniqueRgn ShapeOf(Shape shape, int widthTwips, int heightTwips, int corner
 
 host::UniqueRgn PolygonOf(const std::vector<POINTFLOAT>& vertices, double unitX, double unitY) {
   std::vector<POINT> points;
+  points.reserve(vertices.size());
   for (const POINTFLOAT& vertex : vertices) {
     points.push_back(
         {static_cast<LONG>(std::nearbyint(unitX * vertex.x)), static_cast<LONG>(std::nearbyint(unitY * vertex.y))});

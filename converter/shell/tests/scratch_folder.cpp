@@ -32,13 +32,13 @@ ScratchFolder::~ScratchFolder() {
 std::string ScratchFolder::PathOf(std::string_view fileName) const { return path_ + "\\" + std::string(fileName); }
 
 std::string ScratchFolder::Write(std::string_view fileName, std::string_view bytes) const {
-  const std::string path = PathOf(fileName);
+  std::string path = PathOf(fileName);
   std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   return path;
 }
 
 std::string ScratchFolder::MakeFolder(std::string_view folderName) const {
-  const std::string path = PathOf(folderName);
+  std::string path = PathOf(folderName);
   std::filesystem::create_directory(path);
   return path;
 }
