@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cmath>
 #include <functional>
 #include <thread>
 
 #include "host/runtime/error.h"
 #include "host/services/screen.h"
+#include "host/testing/message_loop.h"
 #include "host/testing/raised_error.h"
 #include "host/testing/region_compare.h"
 #include "regions/container_shapes.h"
@@ -22,16 +25,26 @@ using testing::TransparentControlWindow;
 using testing::WindowRegion;
 
 // ContainerShapes is per thread: each case runs on a thread of its own,
-// which starts with an empty list.
+// which starts with an empty list. The waiting thread keeps dispatching, so
+// that nothing the worker sends to this thread's windows waits for ever.
 template <typename Body>
 void OnItsOwnThread(Body body) {
-  std::thread(body).join();
+  std::atomic<bool> done{false};
+  std::thread worker([&] {
+    body();
+    done = true;
+  });
+  EXPECT_TRUE(host::testing::PumpUntil([&] { return done.load(); }, std::chrono::minutes(1)));
+  worker.join();
 }
 
-// A form with a caption and borders, so that offsets include them.
+// A form with a caption and borders, so that offsets include them; shown
+// without taking the focus from whatever has it.
 host::UniqueWindow FormWindow() {
-  return host::UniqueWindow(CreateWindowExA(0, "STATIC", "form", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 320, 240,
-                                            nullptr, nullptr, nullptr, nullptr));
+  host::UniqueWindow form(CreateWindowExA(0, "STATIC", "form", WS_OVERLAPPEDWINDOW, 100, 100, 320, 240, nullptr,
+                                          nullptr, nullptr, nullptr));
+  ShowWindow(form.get(), SW_SHOWNOACTIVATE);
+  return form;
 }
 
 // A control's area in its container's window coordinates.
