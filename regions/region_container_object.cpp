@@ -70,11 +70,7 @@ HRESULT RegionContainerObject::get_RegionHandle(LONG* value) noexcept {
 }
 // The user control itself, with the drawing members the interface leaves out.
 HRESULT RegionContainerObject::get_ThisObject(IDispatch** value) noexcept {
-  if (value == nullptr) return E_POINTER;
-  *value = nullptr;
-  host::ComPtr<IDispatch> self;
-  if (const HRESULT result = QueryInterface(IID_PPV_ARGS(&self)); FAILED(result)) return result;
-  return Run([&] { *value = host::UserControlObject(Object(), self).Detach(); });
+  return OverSelf(value, host::UserControlObject);
 }
 HRESULT RegionContainerObject::ClearAddedRegions(VARIANT Index) noexcept {
   ErrorsIgnored statement;
@@ -120,11 +116,7 @@ HRESULT RegionContainerObject::PopupMenu(IDispatch* Menu, VARIANT Flags, VARIANT
   });
 }
 HRESULT RegionContainerObject::get_Controls(IDispatch** value) noexcept {
-  if (value == nullptr) return E_POINTER;
-  *value = nullptr;
-  host::ComPtr<IDispatch> self;
-  if (const HRESULT result = QueryInterface(IID_PPV_ARGS(&self)); FAILED(result)) return result;
-  return Run([&] { *value = host::ConstituentControlsObject(Object(), self).Detach(); });
+  return OverSelf(value, host::ConstituentControlsObject);
 }
 
 }  // namespace regions

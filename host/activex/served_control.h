@@ -39,6 +39,15 @@ class ServedControl : public ServedObject<TypeLibraryDispatch<Dual>> {
   HRESULT Run(Body&& body) noexcept {
     return RunMember(source_, std::forward<Body>(body));
   }
+  // Hands out an object that `make` builds over the user control and this
+  // object's own dispatch (as ThisObject and Controls are).
+  HRESULT OverSelf(IDispatch** value, ComPtr<IDispatch> (*make)(UserControl&, ComPtr<IDispatch>)) noexcept {
+    if (value == nullptr) return E_POINTER;
+    *value = nullptr;
+    ComPtr<IDispatch> self;
+    if (const HRESULT result = QueryInterface(IID_PPV_ARGS(&self)); FAILED(result)) return result;
+    return Run([&] { *value = make(Object(), self).Detach(); });
+  }
 
  private:
   ActiveXControl control_;
