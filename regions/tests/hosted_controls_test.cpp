@@ -247,7 +247,9 @@ TEST_F(HostedRegions, SavedValuesLoadIntoANewControl) {
   form_.Scaled1.Put("BoxRoundedX", Variant(Long{300}));
   form_.Scaled1.Put("BackColor", Variant(Long{0x808080}));
   form_.Scaled1.Put("DrawWidth", Variant(Long{3}));
-  PICTDESC bitmap{sizeof(PICTDESC), PICTYPE_BITMAP};
+  PICTDESC bitmap{};
+  bitmap.cbSizeofstruct = sizeof(PICTDESC);
+  bitmap.picType = PICTYPE_BITMAP;
   bitmap.bmp.hbitmap = CreateBitmap(4, 4, 1, 32, nullptr);
   ComPtr<IDispatch> picture;
   ASSERT_EQ(OleCreatePictureIndirect(&bitmap, IID_IDispatch, TRUE, reinterpret_cast<void**>(picture.GetAddressOf())),
