@@ -74,10 +74,10 @@ VARIANT* Variant::put() {
   return &value_;
 }
 
-VARIANT Variant::Converted(VARTYPE type) const {
+VARIANT Variant::Converted(VARTYPE type, USHORT flags) const {
   VARIANT converted;
   VariantInit(&converted);
-  ThrowIfFailed(VariantChangeType(&converted, Source(value_), 0, type));
+  ThrowIfFailed(VariantChangeType(&converted, Source(value_), flags, type));
   return converted;
 }
 
@@ -85,8 +85,9 @@ Long Variant::ToLong() const { return Converted(VT_I4).lVal; }
 double Variant::ToDouble() const { return Converted(VT_R8).dblVal; }
 Boolean Variant::ToBoolean() const { return Boolean(Converted(VT_BOOL).boolVal != VARIANT_FALSE); }
 
+// A Boolean reads "True" or "False", as the language prints it.
 std::string Variant::ToString() const {
-  VARIANT converted = Converted(VT_BSTR);
+  VARIANT converted = Converted(VT_BSTR, VARIANT_ALPHABOOL);
   Bstr owned;
   *owned.put() = converted.bstrVal;
   return owned.ToAnsi();

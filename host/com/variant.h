@@ -51,7 +51,7 @@ class Variant {
   VARIANT* put();
 
  private:
-  VARIANT Converted(VARTYPE type) const;
+  VARIANT Converted(VARTYPE type, USHORT flags = 0) const;
   VARIANT value_;
 };
 

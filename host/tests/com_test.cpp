@@ -105,6 +105,8 @@ TEST(Variants, ConvertAsTheRuntimeDoesOrRaiseItsErrors) {
   EXPECT_EQ(Variant("42").ToLong(), 42);
   EXPECT_EQ(Variant(Long{-1}).ToBoolean(), True);
   EXPECT_EQ(Variant(Integer{7}).ToString(), "7");
+  EXPECT_EQ(Variant(True).ToString(), "True");
+  EXPECT_EQ(Variant(False).ToString(), "False");
   EXPECT_EQ(ErrorNumberOf([] { Variant("seven").ToLong(); }), 13);
   EXPECT_EQ(ErrorNumberOf([] { Variant(1e12).ToLong(); }), 6);
   EXPECT_TRUE(Variant::Missing().IsMissing());
@@ -182,7 +184,7 @@ TEST(ComPropertyBagOverSettings, ReadsAsTheControlAsksAndWritesFormText) {
       {L"Count", VT_I4, S_OK, "42", VT_I4},
       {L"Count", VT_I2, S_OK, "42", VT_I2},
       {L"Count", VT_BSTR, S_OK, "42", VT_BSTR},
-      {L"Flag", VT_BOOL, S_OK, "-1", VT_BOOL},
+      {L"Flag", VT_BOOL, S_OK, "True", VT_BOOL},
       {L"Colour", VT_UI4, S_OK, "16711935", VT_UI4},
       {L"Ratio", VT_R4, S_OK, "2.5", VT_R4},
       {L"Missing", VT_I4, E_INVALIDARG, "", VT_I4},
