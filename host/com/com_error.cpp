@@ -6,17 +6,10 @@
 
 #include "host/com/com_ptr.h"
 #include "host/win32/bstr.h"
+#include "host/win32/system_message.h"
 
 namespace host {
 namespace {
-
-std::string SystemWords(HRESULT result) {
-  std::array<char, 512> text{};
-  DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                                static_cast<DWORD>(result), 0, text.data(), static_cast<DWORD>(text.size()), nullptr);
-  while (length > 0 && (text[length - 1] == '\r' || text[length - 1] == '\n' || text[length - 1] == ' ')) --length;
-  return std::string(text.data(), length);
-}
 
 std::string HexOf(HRESULT result) {
   std::array<char, 16> hex{};
@@ -61,7 +54,7 @@ void ThrowComError(HRESULT result, const EXCEPINFO* exception) {
   for (const KnownFailure& known : kKnownFailures) {
     if (known.result == result) throw RuntimeError(known.number);
   }
-  const std::string words = SystemWords(result);
+  const std::string words = SystemMessage(static_cast<DWORD>(result));
   throw RuntimeError(static_cast<Long>(result),
                      "Automation error " + HexOf(result) + (words.empty() ? std::string() : ": " + words));
 }

@@ -6,6 +6,7 @@
 #include "host/services/beep.h"
 #include "host/services/shell.h"
 #include "host/win32/gateway.h"
+#include "host/win32/system_message.h"
 
 namespace ttyhost {
 
@@ -44,13 +45,9 @@ DWORD AllocOwnConsole() {
   return error != 0 ? error : ERROR_INVALID_HANDLE;
 }
 
-// The system's words for an error code, without the trailing line break.
+// The system's words for an error code, else its number.
 std::string SystemReason(DWORD error) {
-  char text[512] = {};
-  const DWORD length = ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
-                                        text, sizeof text, nullptr);
-  std::string reason(text, length);
-  while (!reason.empty() && (reason.back() == '\r' || reason.back() == '\n' || reason.back() == ' ')) reason.pop_back();
+  const std::string reason = host::SystemMessage(error);
   return reason.empty() ? "error " + std::to_string(error) : reason;
 }
 
