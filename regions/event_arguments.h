@@ -32,7 +32,8 @@ inline void TakeBack(const host::Variant&, IUnknown*&) {}
 namespace detail {
 template <std::size_t... At, typename... Values>
 void RaiseWith(ControlServer& server, DISPID id, std::index_sequence<At...>, Values&... values) {
-  std::array<host::Variant, sizeof...(Values)> passed{Passed(values)...};
+  // Unused for an event without arguments.
+  [[maybe_unused]] std::array<host::Variant, sizeof...(Values)> passed{Passed(values)...};
   server.RaiseEvent(id, {host::Argument::ByRef(passed[At])...});
   (TakeBack(passed[At], values), ...);
 }
