@@ -128,7 +128,7 @@ HRESULT ControlSite::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VA
         value = Variant(static_cast<Long>(form.BackColor()));
         break;
       case DISPID_AMBIENT_FORECOLOR:
-        value = Variant(static_cast<Long>(vbButtonText));
+        value = Variant(static_cast<Long>(form.ForeColor()));
         break;
       case DISPID_AMBIENT_DISPLAYNAME:
         value = Variant(std::string_view(host_->Name()));

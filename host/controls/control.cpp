@@ -163,14 +163,6 @@ HBRUSH Control::OnControlColor(HDC dc) {
   return backBrush_.get();
 }
 
-LRESULT Control::FillBackground(HWND window, HDC dc, OleColor color, UniqueBrush& brush) {
-  if (!brush) brush.reset(CreateSolidBrush(TranslateColor(color)));
-  RECT client{};
-  GetClientRect(window, &client);
-  FillRect(dc, &client, brush.get());
-  return 1;
-}
-
 std::string Control::DisplayedText() const {
   std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hWnd())) + 1, '\0');
   text.resize(static_cast<std::size_t>(GetWindowTextA(window_, text.data(), static_cast<int>(text.size()))));

@@ -71,8 +71,6 @@ class Control : public Bindable {
   // that is not ours, so the message goes on to the default handling.
   static std::optional<LRESULT> RouteFromParent(UINT message, WPARAM wParam, LPARAM lParam);
   virtual HBRUSH OnControlColor(HDC dc);
-  // Paints a window's background in an OleColor, caching the brush.
-  static LRESULT FillBackground(HWND window, HDC dc, OleColor color, UniqueBrush& brush);
 
  protected:
   struct WindowTraits {

@@ -209,12 +209,14 @@ void DrawingSurface::PaintBackground(HDC dc) {
 }
 
 // Now, so that what is drawn next is not erased by a paint still pending.
+// Neither touches other windows while the surface has none (a null window
+// would stand for the whole screen).
 void DrawingSurface::Repaint() const {
-  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  if (window_ != nullptr) RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
 void DrawingSurface::Drawn() const {
-  if (autoRedraw_) InvalidateRect(window_, nullptr, FALSE);
+  if (autoRedraw_ && window_ != nullptr) InvalidateRect(window_, nullptr, FALSE);
 }
 
 POINT DrawingSurface::PixelPoint(Single x, Single y) const {

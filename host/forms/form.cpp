@@ -4,11 +4,11 @@
 
 #include "host/description/form_resource.h"
 #include "host/description/property_bag.h"
+#include "host/drawing/surface_settings.h"
 #include "host/forms/forms_collection.h"
 #include "host/runtime/ascii_text.h"
 #include "host/runtime/color.h"
 #include "host/runtime/error.h"
-#include "host/runtime/font_handle.h"
 #include "host/runtime/untrapped_error.h"
 #include "host/services/app.h"
 #include "host/services/screen.h"
@@ -51,7 +51,8 @@ HICON ProgramIcon(int metricX, int metricY) {
 
 std::string RegisterFormClass() {
   WNDCLASSEXA windowClass{};
-  windowClass.style = CS_DBLCLKS;
+  // A DC of its own keeps what the drawing surface sets in it (CS_OWNDC).
+  windowClass.style = CS_DBLCLKS | CS_OWNDC;
   windowClass.lpfnWndProc = Form::WindowProc;
   windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
   windowClass.hIcon = ProgramIcon(SM_CXICON, SM_CYICON);
@@ -120,8 +121,6 @@ void Form::CreateWindowFrom(const ObjectDescription& description, bool hasMenus)
   const PropertyBag bag(description.properties, name_);
   const FrameStyle frame = FrameStyleFrom(bag);
   const std::string caption = bag.ReadProperty<std::string>("Caption", name_);
-  backColor_ = bag.ReadProperty<OleColor>("BackColor", backColor_);
-  font_ = bag.ReadProperty<host::Font>("Font", font_);
   const bool hasClientSize = bag.Contains("ClientWidth");
   RECT bounds{0, 0, PixelsFromTwipsX(bag.ReadProperty<Long>(hasClientSize ? "ClientWidth" : "Width", 4800)),
               PixelsFromTwipsY(bag.ReadProperty<Long>(hasClientSize ? "ClientHeight" : "Height", 3600))};
@@ -145,7 +144,9 @@ void Form::CreateWindowFrom(const ObjectDescription& description, bool hasMenus)
   SendMessageA(window_.get(), WM_SETICON, ICON_BIG, static_cast<LPARAM>(GetClassLongPtrA(window_.get(), GCLP_HICON)));
   SendMessageA(window_.get(), WM_SETICON, ICON_SMALL,
                static_cast<LPARAM>(GetClassLongPtrA(window_.get(), GCLP_HICONSM)));
-  fontHandle_ = CreateFontHandle(font_);
+  surface_ = std::make_unique<DrawingSurface>();
+  surface_->Attach(window_.get());
+  ReadSurfaceSettings(*surface_, bag);
   if (!static_cast<bool>(bag.ReadProperty<Boolean>("Enabled", True))) EnableWindow(window_.get(), FALSE);
   ReadScale(bag);
 }
@@ -153,13 +154,14 @@ void Form::CreateWindowFrom(const ObjectDescription& description, bool hasMenus)
 // A fixed mode's ScaleWidth and ScaleHeight in the description only restate
 // the client size; user units are stored as the four values.
 void Form::ReadScale(const PropertyBag& bag) {
-  const SIZE client = ClientSize();
-  scale_.SetMode(bag.ReadProperty<Integer>("ScaleMode", vbTwips), client);
-  if (scale_.Mode() != vbUser) return;
+  ScaleModel& scale = surface_->Scale();
+  const SIZE client = surface_->ClientSize();
+  scale.SetMode(bag.ReadProperty<Integer>("ScaleMode", vbTwips), client);
+  if (scale.Mode() != vbUser) return;
   const Single left = bag.ReadProperty<Single>("ScaleLeft", 0);
   const Single top = bag.ReadProperty<Single>("ScaleTop", 0);
-  scale_.Scale(left, top, left + bag.ReadProperty<Single>("ScaleWidth", scale_.Width(client)),
-               top + bag.ReadProperty<Single>("ScaleHeight", scale_.Height(client)));
+  scale.Scale(left, top, left + bag.ReadProperty<Single>("ScaleWidth", scale.Width(client)),
+              top + bag.ReadProperty<Single>("ScaleHeight", scale.Height(client)));
 }
 
 void Form::CreateObjects(const std::vector<ObjectDescription>& descriptions, const CreationContext& context) {
@@ -228,6 +230,7 @@ void Form::Destroy() {
   for (Bindable* binding : created) binding->Release();
   menuCommands_.clear();
   menuPopups_.clear();
+  surface_->Detach();
   window_.reset();
   // Run's loop sees the empty Forms collection after this message; no
   // WM_QUIT is posted, so a message box shown afterwards still works.
@@ -266,16 +269,23 @@ bool Form::Enabled() const { return IsLoaded() && IsWindowEnabled(window_.get())
 
 void Form::SetEnabled(bool enabled) { EnableWindow(hWnd(), enabled); }
 
+DrawingSurface& Form::Surface() {
+  Load();
+  return *surface_;
+}
+
 void Form::SetBackColor(OleColor color) {
-  backColor_ = color;
-  backBrush_.reset();
-  Refresh();
+  Surface().SetBackColor(color);
   for (Bindable* binding : created_) binding->FormAmbientChanged("BackColor");
 }
 
+void Form::SetForeColor(OleColor color) {
+  Surface().SetForeColor(color);
+  for (Bindable* binding : created_) binding->FormAmbientChanged("ForeColor");
+}
+
 void Form::SetFont(const host::Font& font) {
-  font_ = font;
-  fontHandle_ = CreateFontHandle(font_);
+  Surface().SetFont(font);
   for (Bindable* binding : created_) binding->FormAmbientChanged("Font");
 }
 
@@ -284,41 +294,13 @@ Long Form::Top() const { return PlacementInTwips(window_.get()).top; }
 Long Form::Width() const { return PlacementInTwips(window_.get()).width; }
 Long Form::Height() const { return PlacementInTwips(window_.get()).height; }
 
-SIZE Form::ClientSize() const {
-  RECT client{};
-  GetClientRect(window_.get(), &client);
-  return {client.right, client.bottom};
-}
-
-void Form::SetScaleMode(Integer mode) {
-  Load();
-  scale_.SetMode(mode, ClientSize());
-}
-
-void Form::SetScaleLeft(Single left) {
-  Load();
-  scale_.SetLeft(left, ClientSize());
-}
-
-void Form::SetScaleTop(Single top) {
-  Load();
-  scale_.SetTop(top, ClientSize());
-}
-
-Single Form::ScaleWidth() const { return scale_.Width(ClientSize()); }
-
-void Form::SetScaleWidth(Single width) {
-  Load();
-  scale_.SetWidth(width, ClientSize());
-}
-
-Single Form::ScaleHeight() const { return scale_.Height(ClientSize()); }
-
-void Form::SetScaleHeight(Single height) {
-  Load();
-  scale_.SetHeight(height, ClientSize());
-}
-
-void Form::Scale(Single x1, Single y1, Single x2, Single y2) { scale_.Scale(x1, y1, x2, y2); }
+void Form::SetScaleMode(Integer mode) { Surface().Scale().SetMode(mode, surface_->ClientSize()); }
+void Form::SetScaleLeft(Single left) { Surface().Scale().SetLeft(left, surface_->ClientSize()); }
+void Form::SetScaleTop(Single top) { Surface().Scale().SetTop(top, surface_->ClientSize()); }
+Single Form::ScaleWidth() const { return surface_->Scale().Width(surface_->ClientSize()); }
+void Form::SetScaleWidth(Single width) { Surface().Scale().SetWidth(width, surface_->ClientSize()); }
+Single Form::ScaleHeight() const { return surface_->Scale().Height(surface_->ClientSize()); }
+void Form::SetScaleHeight(Single height) { Surface().Scale().SetHeight(height, surface_->ClientSize()); }
+void Form::Scale(Single x1, Single y1, Single x2, Single y2) { Surface().Scale().Scale(x1, y1, x2, y2); }
 
 }  // namespace host

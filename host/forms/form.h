@@ -3,13 +3,14 @@
 #include <windows.h>
 
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "host/drawing/drawing_surface.h"
 #include "host/forms/bindable.h"
 #include "host/forms/container_object.h"
-#include "host/forms/scale_model.h"
 #include "host/runtime/font.h"
 #include "host/runtime/types.h"
 #include "host/win32/unique_handle.h"
@@ -57,12 +58,20 @@ class Form : public ContainerObject {
   void SetVisible(bool visible);
   bool Enabled() const;
   void SetEnabled(bool enabled);
-  OleColor BackColor() const { return backColor_; }
+  // The client area as a drawing surface: colours, font, picture, pointer,
+  // AutoRedraw and the graphics methods (Print, Cls, Circle, PSet,
+  // PaintPicture...). Using it loads the form; each load starts a fresh one
+  // with the description's settings.
+  DrawingSurface& Surface();
+  const DrawingSurface& Surface() const { return *surface_; }
+  OleColor BackColor() const { return surface_->BackColor(); }
   void SetBackColor(OleColor color);
-  const host::Font& Font() const { return font_; }
+  OleColor ForeColor() const { return surface_->ForeColor(); }
+  void SetForeColor(OleColor color);
+  const host::Font& Font() const { return surface_->Font(); }
+  void SetFont(const host::Font& font);
   // The control libraries the form's description names (its `Object =` lines).
   const std::vector<ControlLibraryReference>& ControlLibraries() const { return libraries_; }
-  void SetFont(const host::Font& font);
 
   // Outer position and size, in twips.
   Long Left() const;
@@ -70,11 +79,11 @@ class Form : public ContainerObject {
   Long Width() const;
   Long Height() const;
   // The client area's coordinate system; see ScaleModel.
-  Integer ScaleMode() const { return scale_.Mode(); }
+  Integer ScaleMode() const { return surface_->Scale().Mode(); }
   void SetScaleMode(Integer mode);
-  Single ScaleLeft() const { return scale_.Left(); }
+  Single ScaleLeft() const { return surface_->Scale().Left(); }
   void SetScaleLeft(Single left);
-  Single ScaleTop() const { return scale_.Top(); }
+  Single ScaleTop() const { return surface_->Scale().Top(); }
   void SetScaleTop(Single top);
   Single ScaleWidth() const;
   void SetScaleWidth(Single width);
@@ -122,7 +131,6 @@ class Form : public ContainerObject {
   LRESULT QueryEndSession();
   void EndSession(WPARAM ending);
   bool KeepFocusAcrossActivation(WPARAM wParam);
-  SIZE ClientSize() const;
 
   std::string name_;
   std::vector<ControlLibraryReference> libraries_;
@@ -131,11 +139,7 @@ class Form : public ContainerObject {
   std::vector<Bindable*> created_;
   std::map<UINT, Menu*> menuCommands_;
   std::map<HMENU, Menu*> menuPopups_;
-  OleColor backColor_ = 0x8000000F;
-  UniqueBrush backBrush_;
-  host::Font font_;
-  UniqueFont fontHandle_;
-  ScaleModel scale_;
+  std::unique_ptr<DrawingSurface> surface_ = std::make_unique<DrawingSurface>();
   HWND lastFocus_ = nullptr;
   bool creatingObjects_ = false;
 };

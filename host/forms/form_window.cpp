@@ -2,7 +2,6 @@
 #include "host/controls/control.h"
 #include "host/forms/form.h"
 #include "host/forms/menu.h"
-#include "host/runtime/color.h"
 #include "host/runtime/untrapped_error.h"
 #include "host/win32/dc_scope.h"
 
@@ -25,6 +24,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       EndSession(wParam);
       return 0;
     case WM_SIZE:
+      surface_->Resized();
       RunEventHandler([this] { Form_Resize(); });
       return 0;
     case WM_LBUTTONUP:
@@ -34,9 +34,12 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Paint();
       return 0;
     case WM_ERASEBKGND:
-      return Control::FillBackground(window, reinterpret_cast<HDC>(wParam), backColor_, backBrush_);
+      return surface_->EraseBackground(reinterpret_cast<HDC>(wParam));
     case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(fontHandle_.get());
+      return reinterpret_cast<LRESULT>(surface_->FontHandle());
+    case WM_SETCURSOR:
+      if (surface_->SetCursorForHit(lParam)) return TRUE;
+      break;
     case WM_COMMAND:
       if (RaiseMenuClick(wParam, lParam)) return 0;
       break;
@@ -88,10 +91,13 @@ bool Form::KeepFocusAcrossActivation(WPARAM wParam) {
   return true;
 }
 
+// With AutoRedraw the surface shows its bitmap and there is no Paint event;
+// lines drawn as controls come on top either way.
 void Form::Paint() {
   const PaintScope paint(window_.get());
+  const bool persistent = surface_->PaintPersistent(paint.dc(), paint.area());
   for (Bindable* binding : created_) binding->PaintOnForm(paint.dc());
-  RunEventHandler([this] { Form_Paint(); });
+  if (!persistent) RunEventHandler([this] { Form_Paint(); });
 }
 
 }  // namespace host

@@ -9,6 +9,7 @@
 #include "host/drawing/drawing_surface.h"
 #include "host/drawing/mouse_pointer.h"
 #include "host/drawing/picture.h"
+#include "host/forms/form.h"
 #include "host/services/screen.h"
 #include "host/testing/client_pixels.h"
 #include "host/testing/raised_error.h"
@@ -36,6 +37,12 @@ class Sketch : public testing_support::Probe {
   void UserControl_Paint() override { ++paints; }
 };
 
+// Repaints everything, as after the window was covered.
+ClientPixels RepaintedWindow(HWND window) {
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  return ClientPixels(window);
+}
+
 // A 200 x 150 pixel surface on white, measured in pixels.
 class Canvas : public ::testing::Test {
  protected:
@@ -60,11 +67,7 @@ class Canvas : public ::testing::Test {
     UpdateWindow(surface().hWnd());
     return ClientPixels(surface().hWnd());
   }
-  // Repaints everything, as after the surface was covered.
-  ClientPixels Repainted() {
-    RedrawWindow(surface().hWnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    return ClientPixels(surface().hWnd());
-  }
+  ClientPixels Repainted() { return RepaintedWindow(surface().hWnd()); }
 
   DesignTimeHost<Sketch> designer;
 };
@@ -433,6 +436,42 @@ TEST(SurfaceControls, CountsAndIndexesTheWindowsPlacedInside) {
   EXPECT_EQ(surface.Controls(0), form.Inside.hWnd());
   EXPECT_EQ(ErrorNumberOf([&] { surface.Controls(1); }), 9);
   EXPECT_EQ(form.Probe2->Surface().ControlsCount(), 0);
+  form.Unload();
+}
+
+// A 200 x 150 pixel form on white with a red and blue picture, blue
+// pens, red solid fills and AutoRedraw (forms/PaintForm.frm).
+class PaintForm : public Form {
+ public:
+  PaintForm() : Form("PaintForm") {}
+  int paints = 0;
+
+ protected:
+  void Form_Paint() override { ++paints; }
+};
+
+TEST(FormSurface, TheDescriptionSetsItUpAndEachLoadStartsAfresh) {
+  PaintForm form;
+  DrawingSurface& loaded = form.Surface();
+  EXPECT_EQ(loaded.MousePointer(), 2);
+  EXPECT_EQ(form.ScaleWidth(), 200.0f);
+  form.Show();
+  loaded.Circle(100, 75, 30);
+  const ClientPixels drawn = RepaintedWindow(form.hWnd());
+  EXPECT_EQ(drawn.At(100, 75), kRed) << "filled in the fill colour";
+  EXPECT_TRUE(ShowsNear(drawn, {130, 75}, kBlue)) << "outlined in the fore colour";
+  EXPECT_EQ(drawn.At(1, 1), kRed) << "the picture at the top-left";
+  EXPECT_EQ(drawn.At(190, 140), kWhite);
+  EXPECT_EQ(form.paints, 0) << "AutoRedraw paints without the Paint event";
+
+  form.SetForeColor(kRed);
+  form.Unload();
+  form.Show();
+  EXPECT_EQ(form.ForeColor(), kBlue) << "the description's, not the last run's";
+  EXPECT_EQ(RepaintedWindow(form.hWnd()).At(100, 75), kWhite) << "the drawings went with the window";
+  form.Surface().SetAutoRedraw(false);
+  RepaintedWindow(form.hWnd());
+  EXPECT_GT(form.paints, 0) << "without AutoRedraw the form repaints in its Paint event";
   form.Unload();
 }
 
