@@ -273,10 +273,12 @@ TEST_F(Form1Test, TimerCyclesRegionContainer2WhileChecked) {
   Press(Child("Ellipse"));
   const HWND timer = Child("Timer");
   Press(timer);
-  std::vector<int> seen{current()};
+  std::vector<int> seen;
+  // A reading that matches no shape of the cycle is not kept: under load it
+  // has once caught the window between two shapes.
   host::testing::PumpUntil(
       [&] {
-        if (const int now = current(); now != seen.back()) seen.push_back(now);
+        if (const int now = current(); now != -1 && (seen.empty() || now != seen.back())) seen.push_back(now);
         return seen.size() > 5;
       },
       milliseconds(5000));
