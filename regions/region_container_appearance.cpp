@@ -44,12 +44,10 @@ HRESULT RegionContainerObject::Size(float Width, float Height) noexcept {
   return Run([&] { Object().Size(host::CLng(Width), host::CLng(Height)); });
 }
 HRESULT RegionContainerObject::ScaleY(float Height, VARIANT FromScale, VARIANT ToScale, float* converted) noexcept {
-  return Get(converted,
-             [&] { return Object().Surface().ScaleY(Height, OptionalInteger(FromScale), OptionalInteger(ToScale)); });
+  return Get(converted, [&] { return Object().ScaleY(Height, OptionalInteger(FromScale), OptionalInteger(ToScale)); });
 }
 HRESULT RegionContainerObject::ScaleX(float Width, VARIANT FromScale, VARIANT ToScale, float* converted) noexcept {
-  return Get(converted,
-             [&] { return Object().Surface().ScaleX(Width, OptionalInteger(FromScale), OptionalInteger(ToScale)); });
+  return Get(converted, [&] { return Object().ScaleX(Width, OptionalInteger(FromScale), OptionalInteger(ToScale)); });
 }
 HRESULT RegionContainerObject::get_ScaleWidth(float* value) noexcept {
   return Get(value, [&] { return Object().ScaleWidth(); });

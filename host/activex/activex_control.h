@@ -60,6 +60,7 @@ class ActiveXControl final : public IOleObject,
   const AmbientProperties& Ambient() const override { return ambient_; }
   host::Extender* Extender() override { return nullptr; }
   void PropertyChanged(std::string_view propertyName) override;
+  POINTF TransformCoords(POINTF point, bool position, bool toContainer) override;
 
   // IOleObject
   HRESULT STDMETHODCALLTYPE SetClientSite(IOleClientSite* site) noexcept override;

@@ -86,6 +86,18 @@ void ActiveXControl::SurfacePainting() {
   if (!shown_ && containerWindow_ != nullptr && IsWindowVisible(containerWindow_)) RaiseShow();
 }
 
+// Through the container's control site; HIMETRIC travels in whole units.
+POINTF ActiveXControl::TransformCoords(POINTF point, bool position, bool toContainer) {
+  ComPtr<IOleControlSite> site;
+  if (!clientSite_ || FAILED(clientSite_.As(&site))) return point;
+  POINTL himetric{std::lround(point.x), std::lround(point.y)};
+  POINTF container = point;
+  const DWORD flags = (position ? XFORMCOORDS_POSITION : XFORMCOORDS_SIZE) |
+                      (toContainer ? XFORMCOORDS_HIMETRICTOCONTAINER : XFORMCOORDS_CONTAINERTOHIMETRIC);
+  if (FAILED(site->TransformCoords(&himetric, &container, flags))) return point;
+  return toContainer ? container : POINTF{static_cast<FLOAT>(himetric.x), static_cast<FLOAT>(himetric.y)};
+}
+
 void ActiveXControl::RaiseHide() {
   if (!shown_) return;
   shown_ = false;

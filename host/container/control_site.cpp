@@ -1,5 +1,6 @@
 #include "host/container/control_site.h"
 
+#include <cmath>
 #include <new>
 
 #include "host/com/com_error.h"
@@ -9,6 +10,7 @@
 #include "host/container/activex_host.h"
 #include "host/container/extender_object.h"
 #include "host/forms/form.h"
+#include "host/forms/form_coordinates.h"
 #include "host/runtime/color.h"
 
 namespace host {
@@ -106,6 +108,27 @@ HRESULT ControlSite::GetExtendedControl(IDispatch** extender) noexcept {
     *extender = &host_->Object();
     (*extender)->AddRef();
   });
+}
+
+HRESULT ControlSite::TransformCoords(POINTL* himetric, POINTF* container, DWORD flags) noexcept {
+  if (himetric == nullptr || container == nullptr) return E_POINTER;
+  if (host_ == nullptr) return E_UNEXPECTED;
+  const bool position = (flags & XFORMCOORDS_POSITION) != 0;
+  try {
+    if ((flags & XFORMCOORDS_HIMETRICTOCONTAINER) != 0) {
+      const POINTF given{static_cast<FLOAT>(himetric->x), static_cast<FLOAT>(himetric->y)};
+      *container = TransformFormCoords(host_->ParentForm(), given, position, true);
+      return S_OK;
+    }
+    if ((flags & XFORMCOORDS_CONTAINERTOHIMETRIC) != 0) {
+      const POINTF converted = TransformFormCoords(host_->ParentForm(), *container, position, false);
+      *himetric = {std::lround(converted.x), std::lround(converted.y)};
+      return S_OK;
+    }
+    return E_INVALIDARG;
+  } catch (...) {
+    return E_UNEXPECTED;
+  }
 }
 
 HRESULT ControlSite::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) noexcept { return DISP_E_UNKNOWNNAME; }

@@ -57,7 +57,8 @@ class ControlSite final : public ServedObject<IOleClientSite>,
   HRESULT STDMETHODCALLTYPE OnControlInfoChanged() noexcept override { return S_OK; }
   HRESULT STDMETHODCALLTYPE LockInPlaceActive(BOOL) noexcept override { return S_OK; }
   HRESULT STDMETHODCALLTYPE GetExtendedControl(IDispatch** extender) noexcept override;
-  HRESULT STDMETHODCALLTYPE TransformCoords(POINTL*, POINTF*, DWORD) noexcept override { return E_NOTIMPL; }
+  // Between HIMETRIC and the form's scale units.
+  HRESULT STDMETHODCALLTYPE TransformCoords(POINTL* himetric, POINTF* container, DWORD flags) noexcept override;
   HRESULT STDMETHODCALLTYPE TranslateAccelerator(LPMSG, DWORD) noexcept override { return S_FALSE; }
   HRESULT STDMETHODCALLTYPE OnFocus(BOOL) noexcept override { return S_OK; }
   HRESULT STDMETHODCALLTYPE ShowPropertyFrame() noexcept override { return E_NOTIMPL; }

@@ -16,6 +16,9 @@ inline constexpr Integer vbMillimeters = 6;
 inline constexpr Integer vbCentimeters = 7;
 // Units ScaleX and ScaleY convert from and to, though no surface takes them as its mode.
 inline constexpr Integer vbHimetric = 8;
+// A user control's container's units, for positions (from its origin) and sizes.
+inline constexpr Integer vbContainerPosition = 9;
+inline constexpr Integer vbContainerSize = 10;
 
 // The coordinate system of a drawing surface (a form, a user control): a
 // fixed unit with its origin at the client area's corner, or user units with

@@ -20,6 +20,7 @@
 namespace host {
 namespace {
 
+using testing::ErrorNumberOf;
 using testing_support::Probe;
 using testing_support::ProbeForm;
 using Events = std::vector<std::string>;
@@ -174,6 +175,35 @@ TEST(UserControlOnAForm, TheSurfaceHasItsOwnScaleLikeAForm) {
   EXPECT_EQ(probe.ScaleTop(), 0.0f);
   EXPECT_EQ(probe.ScaleWidth(), twipsWide / 20);
   EXPECT_EQ(form.ScaleMode(), vbTwips) << "the form keeps its own scale";
+  form.Unload();
+}
+
+// The form measures in pixels from (-10, 25), y upwards: 2540 HIMETRIC (an
+// inch, 96 pixels) is 96 units across and -96 down.
+TEST(UserControlOnAForm, ScaleXAndScaleYConvertToAndFromTheContainersUnits) {
+  ProbeForm form;
+  form.Load();
+  RECT client{};
+  GetClientRect(form.hWnd(), &client);
+  form.Scale(-10, 25, static_cast<Single>(client.right - 10), static_cast<Single>(25 - client.bottom));
+  const Probe& probe = *form.Probe1;
+  const struct {
+    bool across;
+    Single length;
+    Integer from, to;
+    Single expected;
+  } cases[] = {
+      {true, 2540, vbHimetric, vbContainerSize, 96},     {false, 2540, vbHimetric, vbContainerSize, -96},
+      {true, 2540, vbHimetric, vbContainerPosition, 86}, {false, 2540, vbHimetric, vbContainerPosition, -71},
+      {true, 86, vbContainerPosition, vbHimetric, 2540}, {false, -71, vbContainerPosition, vbHimetric, 2540},
+      {true, 96, vbContainerSize, vbInches, 1},          {true, 48, vbContainerSize, vbContainerPosition, 38},
+  };
+  for (const auto& c : cases) {
+    const Single converted = c.across ? probe.ScaleX(c.length, c.from, c.to) : probe.ScaleY(c.length, c.from, c.to);
+    EXPECT_NEAR(converted, c.expected, 0.01) << c.length << " from " << c.from << " to " << c.to;
+  }
+  EXPECT_NEAR(probe.ScaleX(96, vbContainerSize), 1440, 0.01) << "to the control's own twips";
+  EXPECT_EQ(ErrorNumberOf([&] { probe.ScaleX(1, 11, vbTwips); }), 5);
   form.Unload();
 }
 

@@ -3,6 +3,7 @@
 #include "host/controls/control.h"
 #include "host/description/property_bag.h"
 #include "host/forms/form.h"
+#include "host/forms/form_coordinates.h"
 #include "host/forms/tab_order.h"
 #include "host/runtime/error.h"
 #include "host/services/screen.h"
@@ -97,6 +98,11 @@ void FormControlSite::SetVisible(bool visible) {
   visible_ = visible;
   if (form_ != nullptr && !form_->Visible()) return;
   visible ? Object().NotifyShow() : Object().NotifyHide();
+}
+
+// Measured as the form measures, for a control in a frame too.
+POINTF FormControlSite::TransformCoords(POINTF point, bool position, bool toContainer) {
+  return form_ != nullptr ? TransformFormCoords(*form_, point, position, toContainer) : point;
 }
 
 }  // namespace host

@@ -31,6 +31,7 @@ class FormControlSite : public Bindable, public UserControlSite, public Extender
   const AmbientProperties& Ambient() const override { return ambient_; }
   host::Extender* Extender() override { return this; }
   void PropertyChanged(std::string_view) override {}
+  POINTF TransformCoords(POINTF point, bool position, bool toContainer) override;
 
   std::string Name() const override { return name_; }
   Integer Index() const override { return index_; }

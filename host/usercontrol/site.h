@@ -1,6 +1,8 @@
 #pragma once
 
 #include <windows.h>
+// windows.h first: ocidl.h relies on its types.
+#include <ocidl.h>
 
 #include <string>
 #include <string_view>
@@ -57,6 +59,10 @@ class UserControlSite {
   // The surface is about to paint, so it is on screen: a container that
   // never told the control it shows it has done so by now.
   virtual void SurfacePainting() {}
+  // A point from HIMETRIC to the container's own units (its scale), or back;
+  // a position counts from the container's origin, a size does not. A
+  // container that cannot tell measures in HIMETRIC, as OLE has it.
+  virtual POINTF TransformCoords(POINTF point, bool /*position*/, bool /*toContainer*/) { return point; }
 };
 
 }  // namespace host

@@ -141,6 +141,39 @@ Single UserControl::ScaleHeight() const { return surface_.Scale().Height(surface
 void UserControl::SetScaleHeight(Single height) { surface_.Scale().SetHeight(height, surface_.ClientSize()); }
 void UserControl::Scale(Single x1, Single y1, Single x2, Single y2) { surface_.Scale().Scale(x1, y1, x2, y2); }
 
+Single UserControl::ScaleX(Single width, std::optional<Integer> fromScale, std::optional<Integer> toScale) const {
+  return ScaleLength(width, fromScale, toScale, true);
+}
+
+Single UserControl::ScaleY(Single height, std::optional<Integer> fromScale, std::optional<Integer> toScale) const {
+  return ScaleLength(height, fromScale, toScale, false);
+}
+
+// The container's units go through HIMETRIC, which the surface converts
+// to and from all of its own.
+Single UserControl::ScaleLength(Single length, std::optional<Integer> fromScale, std::optional<Integer> toScale,
+                                bool across) const {
+  const auto isContainerUnit = [](Integer unit) { return unit == vbContainerPosition || unit == vbContainerSize; };
+  Integer from = fromScale.value_or(vbHimetric);
+  const Integer to = toScale.value_or(surface_.Scale().Mode());
+  if (isContainerUnit(from)) {
+    length = static_cast<Single>(ThroughContainer(length, across, from == vbContainerPosition, false));
+    from = vbHimetric;
+  }
+  const auto convert = [&](Integer target) {
+    return across ? surface_.ScaleX(length, from, target) : surface_.ScaleY(length, from, target);
+  };
+  if (!isContainerUnit(to)) return convert(to);
+  return static_cast<Single>(ThroughContainer(convert(vbHimetric), across, to == vbContainerPosition, true));
+}
+
+double UserControl::ThroughContainer(double length, bool across, bool position, bool toContainer) const {
+  const auto value = static_cast<FLOAT>(length);
+  const POINTF point{across ? value : 0.0F, across ? 0.0F : value};
+  const POINTF converted = site_ != nullptr ? site_->TransformCoords(point, position, toContainer) : point;
+  return across ? converted.x : converted.y;
+}
+
 void UserControl::Refresh() {
   InvalidateRect(window_.get(), nullptr, TRUE);
   UpdateWindow(window_.get());

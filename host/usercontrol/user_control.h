@@ -80,6 +80,10 @@ class UserControl : private OleDragEvents {
   Single ScaleHeight() const;
   void SetScaleHeight(Single height);
   void Scale(Single x1, Single y1, Single x2, Single y2);
+  // The surface's ScaleX and ScaleY, with the container's units too
+  // (vbContainerPosition, vbContainerSize), which the container converts.
+  Single ScaleX(Single width, std::optional<Integer> fromScale = {}, std::optional<Integer> toScale = {}) const;
+  Single ScaleY(Single height, std::optional<Integer> fromScale = {}, std::optional<Integer> toScale = {}) const;
   void Cls() { surface_.Cls(); }
   // OLE drag and drop; see user_control_ole.cpp. Both need OLE on the
   // thread, which they start themselves.
@@ -131,6 +135,10 @@ class UserControl : private OleDragEvents {
  private:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void RaiseResize();
+  Single ScaleLength(Single length, std::optional<Integer> fromScale, std::optional<Integer> toScale,
+                     bool across) const;
+  // One length between HIMETRIC and the container's units, through the site.
+  double ThroughContainer(double length, bool across, bool position, bool toContainer) const;
   void AdoptConstituent(HWND child);
   void Paint();
   // See user_control_input.cpp.

@@ -204,6 +204,19 @@ TEST_F(HostedRegions, ThisObjectPrintsOnTheControlAndAnswersTheRestAsTheControl)
   EXPECT_EQ(host::testing::ErrorNumberOf([&] { host::GetProperty(*inner.Get(), "NoSuchMember"); }), 438);
 }
 
+// The form measures in points from (10, 20); an inch (2540 HIMETRIC) is 72 points.
+TEST_F(HostedRegions, ScaleXAndScaleYReachTheFormsUnitsThroughItsSite) {
+  form_.SetScaleMode(host::vbPoints);
+  form_.SetScaleLeft(10);
+  form_.SetScaleTop(20);
+  const auto scaled = [&](const char* member, double length, host::Integer from, host::Integer to) {
+    return form_.Scaled1.Call(member, {Variant(length), Variant(from), Variant(to)}).ToDouble();
+  };
+  EXPECT_NEAR(scaled("ScaleX", 2540, host::vbHimetric, host::vbContainerSize), 72, 0.01);
+  EXPECT_NEAR(scaled("ScaleY", 2540, host::vbHimetric, host::vbContainerPosition), 92, 0.01);
+  EXPECT_NEAR(scaled("ScaleX", 82, host::vbContainerPosition, host::vbHimetric), 2540, 1);
+}
+
 TEST_F(HostedRegions, ControlsListsTheControlsPlacedInside) {
   const auto controlsOf = [](const ActiveXHost& control) {
     ComPtr<IDispatch> controls;
