@@ -57,8 +57,12 @@ LaunchedProgram::LaunchedProgram(const std::string& path, const std::string& fol
   id_ = started.dwProcessId;
 }
 
+// Gone before the next test starts, so that it finds none of this one's windows.
 LaunchedProgram::~LaunchedProgram() {
-  if (started() && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) TerminateProcess(process_.get(), 1);
+  if (started() && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
+    TerminateProcess(process_.get(), 1);
+    WaitForSingleObject(process_.get(), 10000);
+  }
 }
 
 DWORD LaunchedProgram::WaitForExit(DWORD timeoutMilliseconds) const {
