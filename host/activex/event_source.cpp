@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <new>
 
-#include "host/activex/pointer_enumerator.h"
+#include "host/activex/item_enumerator.h"
 #include "host/activex/type_library_dispatch.h"
 #include "host/runtime/error.h"
 
@@ -34,13 +34,13 @@ void EventSource::ReportChanged(DISPID id) {
 HRESULT EventSource::QueryInterface(REFIID iid, void** object) noexcept { return owner_.QueryInterface(iid, object); }
 
 HRESULT EventSource::EnumConnectionPoints(IEnumConnectionPoints** points) noexcept {
-  if (points == nullptr) return E_POINTER;
+  using Enumerator = ItemEnumerator<IEnumConnectionPoints, InterfaceItems<IConnectionPoint>>;
   try {
-    *points = PointerEnumerator<IEnumConnectionPoints, IConnectionPoint>::Make({&events_, &propertyNotify_}).Detach();
-  } catch (const std::bad_alloc&) {
-    *points = nullptr;
+    return Enumerator::MakeInto({&events_, &propertyNotify_}, points);
+  } catch (const std::bad_alloc&) {  // the list of points
+    if (points != nullptr) *points = nullptr;
+    return E_OUTOFMEMORY;
   }
-  return *points != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 
 HRESULT EventSource::FindConnectionPoint(REFIID iid, IConnectionPoint** point) noexcept {
@@ -123,9 +123,14 @@ std::vector<ComPtr<IUnknown>> EventSource::Point::Sinks() const {
   return sinks;
 }
 
+// The sinks connected now; later changes do not reach an enumerator made before.
 HRESULT EventSource::Point::EnumConnections(IEnumConnections** connections) noexcept {
-  if (connections != nullptr) *connections = nullptr;
-  return E_NOTIMPL;
+  try {
+    return ItemEnumerator<IEnumConnections, ConnectionItems>::MakeInto(sinks_, connections);
+  } catch (const std::bad_alloc&) {  // the copy of the sinks
+    if (connections != nullptr) *connections = nullptr;
+    return E_OUTOFMEMORY;
+  }
 }
 
 }  // namespace host

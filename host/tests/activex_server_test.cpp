@@ -273,6 +273,15 @@ TEST_F(ActiveXServerTest, EventsReachConnectedSinksAndTheirByRefAnswersReachTheC
   AnsweringSink sink;
   DWORD cookie = 0;
   ASSERT_EQ(point->Advise(&sink, &cookie), S_OK);
+  ComPtr<IEnumConnections> connections;
+  ASSERT_EQ(point->EnumConnections(&connections), S_OK);
+  CONNECTDATA connection{};
+  ASSERT_EQ(connections->Next(1, &connection, nullptr), S_OK);
+  EXPECT_EQ(connection.dwCookie, cookie);
+  EXPECT_EQ(connection.pUnk, static_cast<IUnknown*>(&sink));
+  EXPECT_EQ(connection.pUnk->Release(), 2u) << "handed out with a reference, the point and the enumerator keep theirs";
+  EXPECT_EQ(connections->Next(1, &connection, nullptr), S_FALSE);
+  connections.Reset();
   EXPECT_EQ(CallMethod(*probe.Get(), "Ask", {Variant(Long{21})}).ToLong(), 42) << "the sink's answer came back";
   EXPECT_EQ(sink.calls, 1);
   ASSERT_EQ(point->Unadvise(cookie), S_OK);
