@@ -6,6 +6,8 @@
 #include <memory>
 #include <new>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "host/activex/com_property_bag.h"
 #include "host/com/com_error.h"
@@ -51,13 +53,58 @@ class ContainerBagSource final : public PropertySource {
   ComPtr<IErrorLog> log_;
 };
 
-// A stream holds the settings as form text after its length.
+// A stream holds the settings as form text, then the pictures: how many,
+// and each one's key and the picture as OLE saves an object to a stream.
+// Texts (the settings, a key) come after their length.
+constexpr ULONG kLongestText = 16 * 1024 * 1024;
+
 HRESULT ReadText(IStream& stream, std::string& text) {
   ULONG length = 0;
   ULONG read = 0;
   if (FAILED(stream.Read(&length, sizeof length, &read)) || read != sizeof length) return STG_E_READFAULT;
+  if (length > kLongestText) return STG_E_READFAULT;
   text.resize(length);
   if (FAILED(stream.Read(text.data(), length, &read)) || read != length) return STG_E_READFAULT;
+  return S_OK;
+}
+
+HRESULT WriteText(IStream& stream, const std::string& text) {
+  const auto length = static_cast<ULONG>(text.size());
+  if (FAILED(stream.Write(&length, sizeof length, nullptr)) || FAILED(stream.Write(text.data(), length, nullptr))) {
+    return STG_E_WRITEFAULT;
+  }
+  return S_OK;
+}
+
+HRESULT WritePictures(IStream& stream, const PropertyBag& saved) {
+  std::vector<std::pair<std::string, ComPtr<IPersistStream>>> pictures;
+  for (const auto& [key, object] : saved.Objects()) {
+    const auto* picture = dynamic_cast<const StoredPicture*>(object.get());
+    ComPtr<IPersistStream> persist;
+    if (picture != nullptr && SUCCEEDED(picture->Picture().As(&persist))) pictures.emplace_back(key, persist);
+  }
+  const auto count = static_cast<ULONG>(pictures.size());
+  if (FAILED(stream.Write(&count, sizeof count, nullptr))) return STG_E_WRITEFAULT;
+  for (const auto& [key, persist] : pictures) {
+    if (const HRESULT written = WriteText(stream, key); FAILED(written)) return written;
+    if (const HRESULT written = OleSaveToStream(persist.Get(), &stream); FAILED(written)) return written;
+  }
+  return S_OK;
+}
+
+// A stream that ends after the settings holds no pictures.
+HRESULT ReadPictures(IStream& stream, PropertyBag& settings) {
+  ULONG count = 0;
+  ULONG read = 0;
+  if (FAILED(stream.Read(&count, sizeof count, &read)) || read == 0) return S_OK;
+  if (read != sizeof count) return STG_E_READFAULT;
+  for (ULONG at = 0; at < count; ++at) {
+    std::string key;
+    if (const HRESULT result = ReadText(stream, key); FAILED(result)) return result;
+    ComPtr<IPictureDisp> picture;
+    if (const HRESULT loaded = OleLoadFromStream(&stream, IID_PPV_ARGS(&picture)); FAILED(loaded)) return loaded;
+    settings.WriteObject(key, std::make_shared<StoredPicture>(picture));
+  }
   return S_OK;
 }
 
@@ -109,26 +156,30 @@ HRESULT ActiveXControl::Save(IPropertyBag* bag, BOOL clearDirty, BOOL) noexcept 
 
 HRESULT ActiveXControl::Load(IStream* stream) noexcept {
   if (stream == nullptr) return E_POINTER;
-  std::string text;
-  if (const HRESULT read = ReadText(*stream, text); FAILED(read)) return read;
+  HRESULT read = S_OK;
   PropertyBag settings;
   const HRESULT parsed = RunMember("", [&] {
+    std::string text;
+    if (read = ReadText(*stream, text); FAILED(read)) return;
     settings =
         PropertyBag(ParseFormText("Begin Stored.Control Settings\r\n" + text + "End\r\n", "the stream").properties,
                     ambient_.DisplayName);
+    read = ReadPictures(*stream, settings);
   });
-  return FAILED(parsed) ? parsed : LoadOnce(&settings);
+  if (FAILED(parsed)) return parsed;
+  return FAILED(read) ? read : LoadOnce(&settings);
 }
 
 HRESULT ActiveXControl::Save(IStream* stream, BOOL clearDirty) noexcept {
   if (stream == nullptr) return E_POINTER;
-  std::string text;
-  const HRESULT result = RunMember("", [&] { text = WritePropertyBlock(control_->Save().Block(), 0); });
+  HRESULT written = S_OK;
+  const HRESULT result = RunMember("", [&] {
+    const PropertyBag saved = control_->Save();
+    written = WriteText(*stream, WritePropertyBlock(saved.Block(), 0));
+    if (SUCCEEDED(written)) written = WritePictures(*stream, saved);
+  });
   if (FAILED(result)) return result;
-  const auto length = static_cast<ULONG>(text.size());
-  if (FAILED(stream->Write(&length, sizeof length, nullptr)) || FAILED(stream->Write(text.data(), length, nullptr))) {
-    return STG_E_WRITEFAULT;
-  }
+  if (FAILED(written)) return written;
   if (clearDirty) dirty_ = false;
   return S_OK;
 }

@@ -195,6 +195,13 @@ TEST_F(HostedControls, SavingWritesWhatDiffersFromTheDefaultsAndReportsChanges) 
   ComPtr<IDispatch> copied;
   ASSERT_EQ(copy.As(&copied), S_OK);
   EXPECT_EQ(GetProperty(*copied.Get(), "Caption").ToString(), "changed");
+  const auto widthOf = [](IDispatch* picture) { return picture ? GetProperty(*picture, "Width").ToLong() : 0; };
+  ComPtr<IDispatch> original;
+  original.Attach(form_.Probe1.Get("Picture").ToObject());
+  ComPtr<IDispatch> restored;
+  restored.Attach(GetProperty(*copied.Get(), "Picture").ToObject());
+  EXPECT_GT(widthOf(restored.Get()), 0) << "the picture came through the stream";
+  EXPECT_EQ(widthOf(restored.Get()), widthOf(original.Get()));
   EXPECT_EQ(copy->InitNew(), CO_E_ALREADYINITIALIZED);
 }
 
