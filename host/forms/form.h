@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "host/drawing/drawing_surface.h"
+#include "host/drawing/surface_mouse.h"
 #include "host/forms/bindable.h"
 #include "host/forms/container_object.h"
 #include "host/runtime/font.h"
@@ -107,6 +108,10 @@ class Form : public ContainerObject {
   virtual void Form_QueryUnload(Integer& /*Cancel*/, Integer /*UnloadMode*/) {}
   virtual void Form_Unload(Integer& /*Cancel*/) {}
   virtual void Form_Click() {}
+  virtual void Form_DblClick() {}
+  virtual void Form_MouseDown(Integer& /*Button*/, Integer& /*Shift*/, Single& /*X*/, Single& /*Y*/) {}
+  virtual void Form_MouseMove(Integer& /*Button*/, Integer& /*Shift*/, Single& /*X*/, Single& /*Y*/) {}
+  virtual void Form_MouseUp(Integer& /*Button*/, Integer& /*Shift*/, Single& /*X*/, Single& /*Y*/) {}
   virtual void Form_Resize() {}
   virtual void Form_Paint() {}
 
@@ -140,6 +145,7 @@ class Form : public ContainerObject {
   std::map<UINT, Menu*> menuCommands_;
   std::map<HMENU, Menu*> menuPopups_;
   std::unique_ptr<DrawingSurface> surface_ = std::make_unique<DrawingSurface>();
+  SurfaceMouse mouse_;
   HWND lastFocus_ = nullptr;
   bool creatingObjects_ = false;
 };

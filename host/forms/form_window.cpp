@@ -14,6 +14,12 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   const HWND window = window_.get();
   if (const std::optional<LRESULT> routed = Control::RouteFromParent(message, wParam, lParam)) return *routed;
+  if (SurfaceMouse::IsMouseMessage(message)) {
+    static constexpr MouseHandlers<Form> kHandlers{&Form::Form_MouseDown, &Form::Form_MouseMove, &Form::Form_MouseUp,
+                                                   &Form::Form_Click, &Form::Form_DblClick};
+    RaiseMouseEvents(*this, kHandlers, mouse_.Translate(window, *surface_, message, wParam, lParam));
+    return 0;
+  }
   switch (message) {
     case WM_CLOSE:
       UnloadWithMode(vbFormControlMenu);
@@ -26,9 +32,6 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       surface_->Resized();
       RunEventHandler([this] { Form_Resize(); });
-      return 0;
-    case WM_LBUTTONUP:
-      RunEventHandler([this] { Form_Click(); });
       return 0;
     case WM_PAINT:
       Paint();

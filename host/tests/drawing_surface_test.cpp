@@ -12,6 +12,7 @@
 #include "host/forms/form.h"
 #include "host/services/screen.h"
 #include "host/testing/client_pixels.h"
+#include "host/testing/event_text.h"
 #include "host/testing/raised_error.h"
 #include "host/tests/probe_control.h"
 #include "host/usercontrol/design_time_host.h"
@@ -440,14 +441,27 @@ TEST(SurfaceControls, CountsAndIndexesTheWindowsPlacedInside) {
 }
 
 // A 200 x 150 pixel form on white with a red and blue picture, blue
-// pens, red solid fills and AutoRedraw (forms/PaintForm.frm).
+// pens, red solid fills and AutoRedraw (forms/PaintForm.frm). It notes its
+// mouse events.
 class PaintForm : public Form {
  public:
   PaintForm() : Form("PaintForm") {}
   int paints = 0;
+  std::vector<std::string> events;
 
  protected:
   void Form_Paint() override { ++paints; }
+  void Form_Click() override { events.emplace_back("Click"); }
+  void Form_DblClick() override { events.emplace_back("DblClick"); }
+  void Form_MouseDown(Integer& Button, Integer& Shift, Single& X, Single& Y) override {
+    events.push_back(testing::MouseEventText("MouseDown", Button, Shift, X, Y));
+  }
+  void Form_MouseMove(Integer& Button, Integer& Shift, Single& X, Single& Y) override {
+    events.push_back(testing::MouseEventText("MouseMove", Button, Shift, X, Y));
+  }
+  void Form_MouseUp(Integer& Button, Integer& Shift, Single& X, Single& Y) override {
+    events.push_back(testing::MouseEventText("MouseUp", Button, Shift, X, Y));
+  }
 };
 
 TEST(FormSurface, TheDescriptionSetsItUpAndEachLoadStartsAfresh) {
@@ -472,6 +486,28 @@ TEST(FormSurface, TheDescriptionSetsItUpAndEachLoadStartsAfresh) {
   form.Surface().SetAutoRedraw(false);
   RepaintedWindow(form.hWnd());
   EXPECT_GT(form.paints, 0) << "without AutoRedraw the form repaints in its Paint event";
+  form.Unload();
+}
+
+// In the form's scale: a user scale of half the pixels.
+TEST(FormSurface, MouseEventsComeInScaleUnitsAndClicksInTheClassicOrder) {
+  PaintForm form;
+  form.Show();
+  form.Scale(0, 0, 100, 75);
+  const HWND window = form.hWnd();
+  const auto at = [](int x, int y) { return MAKELPARAM(x, y); };
+  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, at(20, 40));
+  SendMessageA(window, WM_LBUTTONUP, 0, at(20, 40));
+  SendMessageA(window, WM_LBUTTONDBLCLK, MK_LBUTTON, at(20, 40));
+  SendMessageA(window, WM_LBUTTONUP, 0, at(20, 40));
+  SendMessageA(window, WM_RBUTTONDOWN, MK_RBUTTON | MK_SHIFT, at(100, 60));
+  EXPECT_EQ(GetCapture(), window) << "the form keeps the mouse while a button is down";
+  SendMessageA(window, WM_MOUSEMOVE, MK_RBUTTON, at(40, 10));
+  SendMessageA(window, WM_RBUTTONUP, 0, at(100, 60));
+  EXPECT_NE(GetCapture(), window);
+  EXPECT_EQ(form.events, (std::vector<std::string>{"MouseDown 1 0 10,20", "MouseUp 1 0 10,20", "Click", "DblClick",
+                                                   "MouseUp 1 0 10,20", "MouseDown 2 1 50,30", "MouseMove 2 0 20,5",
+                                                   "MouseUp 2 0 50,30"}));
   form.Unload();
 }
 

@@ -11,6 +11,7 @@
 #include "host/runtime/error.h"
 #include "host/services/screen.h"
 #include "host/testing/client_pixels.h"
+#include "host/testing/event_text.h"
 #include "host/tests/probe_control.h"
 #include "host/usercontrol/design_time_host.h"
 #include "host/usercontrol/form_control_site.h"
@@ -312,8 +313,7 @@ class InputProbe : public UserControl {
     events.push_back(std::string(event) + " " + std::to_string(a) + " " + std::to_string(b));
   }
   void Log(const char* event, Integer button, Integer shift, Single x, Single y) {
-    events.push_back(std::string(event) + " " + std::to_string(button) + " " + std::to_string(shift) + " " +
-                     std::to_string(static_cast<int>(x)) + "," + std::to_string(static_cast<int>(y)));
+    events.push_back(testing::MouseEventText(event, button, shift, x, y));
   }
 };
 

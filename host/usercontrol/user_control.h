@@ -9,6 +9,7 @@
 
 #include "host/description/property_bag.h"
 #include "host/drawing/drawing_surface.h"
+#include "host/drawing/surface_mouse.h"
 #include "host/runtime/font.h"
 #include "host/runtime/types.h"
 #include "host/com/com_ptr.h"
@@ -157,7 +158,7 @@ class UserControl : private OleDragEvents {
   SIZE lastSize_{-1, -1};
   Integer borderStyle_ = 0;
   // The button-up after a double click raises no Click.
-  bool doubleClicked_ = false;
+  SurfaceMouse mouse_;
   DrawingSurface surface_;
   Integer oleDropMode_ = vbOLEDropNone;
   std::optional<OleSession> ole_;

@@ -1,10 +1,6 @@
 // The keyboard and mouse events of UserControl.
-#include <windowsx.h>
-
-#include <utility>
-
 #include "host/runtime/untrapped_error.h"
-#include "host/usercontrol/input_state.h"
+#include "host/drawing/input_state.h"
 #include "host/usercontrol/user_control.h"
 
 namespace host {
@@ -15,56 +11,16 @@ Integer ShiftState() {
                               (KeyHeld(VK_MENU) ? vbAltMask : 0));
 }
 
-// The button a press or release is about.
-Integer ButtonOf(UINT message) {
-  switch (message) {
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_RBUTTONDBLCLK:
-      return vbRightButton;
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-    case WM_MBUTTONDBLCLK:
-      return vbMiddleButton;
-    default:
-      return vbLeftButton;
-  }
-}
-
 }  // namespace
 
-// The order of a click is MouseDown, MouseUp, Click; of a double click
-// MouseDown, MouseUp, Click, DblClick, MouseUp. The surface keeps the mouse
-// while a button is down and takes the focus when pressed.
+// See SurfaceMouse for the order; a press also takes the focus.
 LRESULT UserControl::MouseMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   const HWND window = window_.get();
-  Integer button = message == WM_MOUSEMOVE ? ButtonsHeld(wParam) : ButtonOf(message);
-  Integer shift = ShiftOf(wParam, KeyHeld(VK_MENU));
-  Single x = surface_.XFromPixel(GET_X_LPARAM(lParam));
-  Single y = surface_.YFromPixel(GET_Y_LPARAM(lParam));
-  switch (message) {
-    case WM_MOUSEMOVE:
-      RunEventHandler([&] { UserControl_MouseMove(button, shift, x, y); });
-      break;
-    case WM_LBUTTONDBLCLK:
-      doubleClicked_ = true;
-      RunEventHandler([this] { UserControl_DblClick(); });
-      break;
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP:
-      if (ButtonsHeld(wParam) == 0 && GetCapture() == window) ReleaseCapture();
-      RunEventHandler([&] { UserControl_MouseUp(button, shift, x, y); });
-      if (message == WM_LBUTTONUP && !std::exchange(doubleClicked_, false)) {
-        RunEventHandler([this] { UserControl_Click(); });
-      }
-      break;
-    default:  // a press
-      if (GetFocus() != window && !IsChild(window, GetFocus())) SetFocus(window);
-      SetCapture(window);
-      RunEventHandler([&] { UserControl_MouseDown(button, shift, x, y); });
-      break;
-  }
+  if (SurfaceMouse::IsPress(message) && GetFocus() != window && !IsChild(window, GetFocus())) SetFocus(window);
+  static constexpr MouseHandlers<UserControl> kHandlers{
+      &UserControl::UserControl_MouseDown, &UserControl::UserControl_MouseMove, &UserControl::UserControl_MouseUp,
+      &UserControl::UserControl_Click, &UserControl::UserControl_DblClick};
+  RaiseMouseEvents(*this, kHandlers, mouse_.Translate(window, surface_, message, wParam, lParam));
   return 0;
 }
 

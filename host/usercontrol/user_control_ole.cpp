@@ -3,7 +3,7 @@
 
 #include "host/runtime/error.h"
 #include "host/runtime/untrapped_error.h"
-#include "host/usercontrol/input_state.h"
+#include "host/drawing/input_state.h"
 #include "host/usercontrol/user_control.h"
 
 namespace host {
