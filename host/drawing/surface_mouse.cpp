@@ -48,8 +48,9 @@ std::vector<MouseEvent> SurfaceMouse::Translate(HWND window, const DrawingSurfac
     case WM_MOUSEMOVE:
       event.kind = MouseEvent::Kind::Move;
       return {event};
-    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONDBLCLK:  // the second press
       doubleClicked_ = true;
+      SetCapture(window);
       return {MouseEvent{MouseEvent::Kind::DblClick}};
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:

@@ -499,6 +499,7 @@ TEST(FormSurface, MouseEventsComeInScaleUnitsAndClicksInTheClassicOrder) {
   SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, at(20, 40));
   SendMessageA(window, WM_LBUTTONUP, 0, at(20, 40));
   SendMessageA(window, WM_LBUTTONDBLCLK, MK_LBUTTON, at(20, 40));
+  EXPECT_EQ(GetCapture(), window) << "the second press of a double click holds the mouse too";
   SendMessageA(window, WM_LBUTTONUP, 0, at(20, 40));
   SendMessageA(window, WM_RBUTTONDOWN, MK_RBUTTON | MK_SHIFT, at(100, 60));
   EXPECT_EQ(GetCapture(), window) << "the form keeps the mouse while a button is down";
