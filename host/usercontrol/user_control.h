@@ -157,7 +157,7 @@ class UserControl : private OleDragEvents {
   bool parked_ = false;
   SIZE lastSize_{-1, -1};
   Integer borderStyle_ = 0;
-  // The button-up after a double click raises no Click.
+  // Turns mouse messages into the mouse events, in their order.
   SurfaceMouse mouse_;
   DrawingSurface surface_;
   Integer oleDropMode_ = vbOLEDropNone;
